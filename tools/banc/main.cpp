@@ -1,0 +1,47 @@
+// calvane-banc : outil sans fenêtre pour les tests, les mesures et la vérification des
+// mathématiques. Chaque sous-commande écrit un objet JSON et sort avec 0, ou écrit une
+// erreur claire sur la sortie d'erreur et sort avec 2 pour de mauvais arguments.
+
+#include "arguments.h"
+#include "commandes.h"
+
+#include <array>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::array<SousCommande, 0> sousCommandes{};
+
+void afficherAide(std::ostream& sortie) {
+    sortie << "Usage : calvane-banc SOUS-COMMANDE [options]\n\nSous-commandes :\n";
+    for (const auto& c : sousCommandes) {
+        sortie << "  " << c.usage << "\n";
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        afficherAide(argc < 2 ? std::cerr : std::cout);
+        return argc < 2 ? 2 : 0;
+    }
+    const std::string nom = argv[1];
+    const std::vector<std::string> arguments(argv + 2, argv + argc);
+    for (const auto& c : sousCommandes) {
+        if (nom == c.nom) {
+            try {
+                return c.executer(arguments);
+            } catch (const ErreurArguments& e) {
+                std::cerr << "calvane-banc " << nom << " : " << e.what() << "\n";
+                return 2;
+            }
+        }
+    }
+    std::cerr << "calvane-banc : sous-commande inconnue « " << nom << " »\n";
+    afficherAide(std::cerr);
+    return 2;
+}
