@@ -1,10 +1,16 @@
 #include "canevas.h"
 
+#include <QCoreApplication>
+#include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QPen>
 #include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -14,6 +20,67 @@ QColor enQColor(Tcouleur c) {
 
 // Taille extrême bornée : une suite de « $> » ne doit pas demander une police démesurée.
 constexpr int taillePixelsMaximale = 400;
+// Au-delà, la mémoire des largeurs d'une police est vidée.
+constexpr qsizetype largeursMemorisees = 4096;
+
+} // namespace
+
+// Une police Qt prête à l'emploi et ses mesures. Les textes sont remesurés à chaque dessin :
+// les largeurs déjà calculées sont gardées pour ne pas refaire la mise en forme.
+struct PoliceMesuree {
+    std::string nom;
+    int pixels;
+    bool gras;
+    bool italique;
+    bool souligne;
+    QFont police;
+    QFontMetrics metriques;
+    int ascendante;
+    int hauteur;
+    QHash<QString, int> largeurs;
+};
+
+namespace {
+
+// Le cache des polices, vidé quand l'application Qt s'arrête (les polices ne doivent pas lui
+// survivre).
+std::vector<std::unique_ptr<PoliceMesuree>>* polices = nullptr;
+
+void viderPolices() {
+    delete polices;
+    polices = nullptr;
+}
+
+PoliceMesuree& policeMesuree(const std::string& nom, int pixels, bool gras, bool italique,
+                             bool souligne) {
+    if (polices == nullptr) {
+        polices = new std::vector<std::unique_ptr<PoliceMesuree>>;
+        qAddPostRoutine(&viderPolices);
+    }
+    for (const auto& p : *polices) {
+        if (p->pixels == pixels && p->gras == gras && p->italique == italique &&
+            p->souligne == souligne && p->nom == nom) {
+            return *p;
+        }
+    }
+    QFont police(Tcanevas::familleDe(nom));
+    police.setPixelSize(pixels);
+    police.setBold(gras || nom == "Abadi MT Condensed Extra Bold");
+    police.setItalic(italique);
+    police.setUnderline(souligne);
+    const QFontMetrics metriques(police);
+    polices->push_back(std::unique_ptr<PoliceMesuree>(new PoliceMesuree{nom,
+                                                                        pixels,
+                                                                        gras,
+                                                                        italique,
+                                                                        souligne,
+                                                                        police,
+                                                                        metriques,
+                                                                        metriques.ascent(),
+                                                                        metriques.height(),
+                                                                        {}}));
+    return *polices->back();
+}
 
 } // namespace
 
@@ -40,14 +107,14 @@ int Tcanevas::pixelsDePoints(int points) {
 void Tcanevas::definirNomPolice(std::string_view nom) {
     if (nom != nom_) {
         nom_ = nom;
-        policeAJour_ = false;
+        police_ = nullptr;
     }
 }
 
 void Tcanevas::definirTaillePolice(int points) {
     if (points != taille_) {
         taille_ = points;
-        policeAJour_ = false;
+        police_ = nullptr;
     }
 }
 
@@ -56,52 +123,53 @@ void Tcanevas::definirStyle(bool gras, bool italique, bool souligne) {
         gras_ = gras;
         italique_ = italique;
         souligne_ = souligne;
-        policeAJour_ = false;
+        police_ = nullptr;
     }
 }
 
-void Tcanevas::preparerPolice() {
-    if (policeAJour_) {
-        return;
+PoliceMesuree& Tcanevas::preparerPolice() {
+    if (police_ == nullptr) {
+        police_ = &policeMesuree(nom_, pixelsDePoints(taille_), gras_, italique_, souligne_);
     }
-    QFont police(familleDe(nom_));
-    police.setPixelSize(pixelsDePoints(taille_));
-    police.setBold(gras_ || nom_ == "Abadi MT Condensed Extra Bold");
-    police.setItalic(italique_);
-    police.setUnderline(souligne_);
-    police_ = police;
-    metriques_.emplace(police_, peintre_.device());
-    policeAJour_ = true;
+    return *police_;
 }
 
 int Tcanevas::hauteurPolice() {
-    preparerPolice();
-    return police_.pixelSize();
+    return preparerPolice().pixels;
 }
 
 int Tcanevas::hauteurTexte() {
-    preparerPolice();
-    return metriques_->height();
+    return preparerPolice().hauteur;
 }
 
 int Tcanevas::largeurTexte(const QString& texte) {
     if (texte.isEmpty()) {
         return 0;
     }
-    preparerPolice();
-    return metriques_->horizontalAdvance(texte);
+    PoliceMesuree& police = preparerPolice();
+    const auto trouvee = police.largeurs.constFind(texte);
+    if (trouvee != police.largeurs.constEnd()) {
+        return *trouvee;
+    }
+    if (police.largeurs.size() >= largeursMemorisees) {
+        police.largeurs.clear();
+    }
+    const int largeur = police.metriques.horizontalAdvance(texte);
+    police.largeurs.insert(texte, largeur);
+    return largeur;
 }
 
 void Tcanevas::ecrire(int x, int y, const QString& texte) {
     if (texte.isEmpty()) {
         return;
     }
-    preparerPolice();
-    if (peintre_.font() != police_) {
-        peintre_.setFont(police_);
+    const PoliceMesuree& police = preparerPolice();
+    if (policeAppliquee_ != &police) {
+        peintre_.setFont(police.police);
+        policeAppliquee_ = &police;
     }
     peintre_.setPen(QPen(enQColor(couleurPolice_)));
-    peintre_.drawText(QPoint(x, y + metriques_->ascent()), texte);
+    peintre_.drawText(QPoint(x, y + police.ascendante), texte);
 }
 
 void Tcanevas::definirCrayon(Tcouleur couleur, int largeur, Qt::PenStyle style) {

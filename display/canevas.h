@@ -10,13 +10,12 @@
 
 #include "couleur.h"
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QString>
-#include <optional>
 #include <string>
 #include <string_view>
+
+struct PoliceMesuree;
 
 class Tcanevas {
 public:
@@ -63,7 +62,7 @@ public:
     static int pixelsDePoints(int points);
 
 private:
-    void preparerPolice();
+    PoliceMesuree& preparerPolice();
     void appliquerCrayon();
 
     QPainter& peintre_;
@@ -73,9 +72,10 @@ private:
     bool italique_ = false;
     bool souligne_ = false;
     Tcouleur couleurPolice_ = 0;
-    bool policeAJour_ = false;
-    QFont police_;
-    std::optional<QFontMetrics> metriques_;
+    // Police Qt mesurée de l'état courant, prise dans un cache partagé ; nulle quand l'état
+    // de la police a changé depuis.
+    PoliceMesuree* police_ = nullptr;
+    const PoliceMesuree* policeAppliquee_ = nullptr;
     Tcouleur couleurCrayon_ = 0;
     int largeurCrayon_ = 1;
     Qt::PenStyle styleCrayon_ = Qt::SolidLine;
