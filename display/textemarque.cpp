@@ -126,21 +126,21 @@ double lireNombre(Vue champ) {
 }
 
 // Champs d'une spécification de système, séparés par « \ » hors parenthèses.
-std::vector<Vue> champsSysteme(Vue spec) {
+std::vector<Vue> champsSysteme(Vue definition) {
     std::vector<Vue> champs;
     int profondeur = 0;
     std::size_t debut = 0;
-    for (std::size_t i = 0; i < spec.size(); ++i) {
-        if (spec[i] == U'(') {
+    for (std::size_t i = 0; i < definition.size(); ++i) {
+        if (definition[i] == U'(') {
             ++profondeur;
-        } else if (spec[i] == U')') {
+        } else if (definition[i] == U')') {
             profondeur = std::max(0, profondeur - 1);
-        } else if (spec[i] == U'\\' && profondeur == 0) {
-            champs.push_back(spec.substr(debut, i - debut));
+        } else if (definition[i] == U'\\' && profondeur == 0) {
+            champs.push_back(definition.substr(debut, i - debut));
             debut = i + 1;
         }
     }
-    champs.push_back(spec.substr(debut));
+    champs.push_back(definition.substr(debut));
     return champs;
 }
 
@@ -163,7 +163,7 @@ private:
         couleurRun_ = couleur;
     }
     void lien(Vue cle, Vue texte);
-    void systeme(Vue spec);
+    void systeme(Vue definition);
     void executer(char32_t code, const Texte& s, std::size_t& i);
 
     Tcanevas& c_;
@@ -233,8 +233,8 @@ void Rendu::lien(Vue cle, Vue texte) {
     c_.definirStyle(grasSouligne, false, false);
 }
 
-void Rendu::systeme(Vue spec) {
-    std::vector<Vue> champs = champsSysteme(spec);
+void Rendu::systeme(Vue definition) {
+    std::vector<Vue> champs = champsSysteme(definition);
     champs.resize(std::max<std::size_t>(champs.size(), 2));
     const double brut = lireNombre(champs[0]);
     // Le nombre de lignes est borné par les champs présents ; au plus 4 lignes sont dessinées.

@@ -7,7 +7,7 @@
 
 namespace {
 
-// Les positions que fixe la description supposent la police Times New Roman en 12 points :
+// Les positions attendues supposent la police Times New Roman en 12 points :
 // 16 pixels de hauteur (K = 8) ; Liberation Serif, métriquement compatible, la remplace.
 TEST(Polices, DouzePointsFontSeizePixels) {
     QImage image = imageBlanche(10, 10);
