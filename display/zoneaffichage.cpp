@@ -142,14 +142,13 @@ void dessinerZone(TzoneAffichage& zone, QPainter& peintre) {
     if (zone.repereVisible && peintureRepere != nullptr) {
         peintureRepere(canevas, zone);
     }
-    for (const auto& objet : zone.objets) {
-        if (objet->classe != Tclasse::point) {
-            peindreObjet(*objet, canevas, zone);
-        }
-    }
-    for (const auto& objet : zone.objets) {
-        if (objet->classe == Tclasse::point) {
-            peindreObjet(*objet, canevas, zone);
+    // Par indice : un objet qui ajouterait des objets en se peignant n'invalide rien.
+    for (const bool points : {false, true}) {
+        for (int i = 1; i <= zone.nombreObjets(); ++i) {
+            TobjetZone& objet = *zone.objet(i);
+            if ((objet.classe == Tclasse::point) == points) {
+                peindreObjet(objet, canevas, zone);
+            }
         }
     }
 }
