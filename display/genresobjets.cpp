@@ -4,6 +4,7 @@
 #include "courbefigure.h"
 #include "lignefigure.h"
 #include "objetcadre.h"
+#include "objetdivision.h"
 #include "objetimage.h"
 #include "objetimagecontrole.h"
 #include "objettexte.h"
@@ -30,8 +31,8 @@ void inscrireFigures(std::array<TfabriqueObjet, genreMaximum + 1>& t) {
     ((t[genres] = &fabriquerFigure<T, genres>), ...);
 }
 
-// Genres disponibles dans cette couche ; la division posée (8), le tableau (27) et le
-// diagramme (28) viennent s'y ajouter.
+// Genres disponibles dans cette couche ; le tableau (27) et le diagramme (28) viennent s'y
+// ajouter.
 std::array<TfabriqueObjet, genreMaximum + 1>& table() {
     static std::array<TfabriqueObjet, genreMaximum + 1> fabriques = [] {
         std::array<TfabriqueObjet, genreMaximum + 1> t{};
@@ -39,6 +40,7 @@ std::array<TfabriqueObjet, genreMaximum + 1>& table() {
         t[Tcadre::genreCadre] = &fabriquer<Tcadre>;
         t[Timage::genreImage] = &fabriquer<Timage>;
         t[TimageControle::genreImageControle] = &fabriquer<TimageControle>;
+        t[Tdivision::genreDivision] = &fabriquer<Tdivision>;
         t[TpolygoneFigure::genrePolygone] = &fabriquer<TpolygoneFigure>;
         t[TcourbeFigure::genreCourbe] = &fabriquer<TcourbeFigure>;
         inscrireFigures<TpointFigure, 1, 10, 12, 13, 14, 15, 17, 19, 21, 22, 23, 31, 32, 33, 35, 38,
