@@ -2,9 +2,11 @@
 // dépendants, le glisser des seuls points libres, la peinture des points, des traits et de la
 // grille.
 
+#include "cerclefigure.h"
 #include "figure.h"
 #include "pointfigure.h"
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
@@ -574,6 +576,102 @@ TEST_F(Figure, GrilleEtAxes) {
     EXPECT_DOUBLE_EQ(zone->pasX, 1);
     EXPECT_FALSE(zone->sansAxes);
     EXPECT_EQ(zone->nomAxeX, "x");
+}
+
+// Demi-ellipse de centre A(0, 0) et de coin B(2, 1) : point de début selon le mode, moitié
+// peinte dans le sens direct du début à son symétrique (sondée aux quatre quadrants).
+TEST_F(Figure, DemiEllipses) {
+    struct Cas {
+        int mode;
+        double xDebut;
+        double yDebut;
+        std::array<bool, 4> quadrants;
+    };
+    const Cas table[] = {{1, 0, 0, {true, true, true, true}},
+                         {2, -2, 0, {false, false, true, true}},
+                         {3, 2, 0, {true, true, false, false}},
+                         {4, 0, 1, {false, true, true, false}},
+                         {5, 0, -1, {true, false, false, true}}};
+    for (const Cas& c : table) {
+        viderZone(*zone);
+        pointCache(*zone, "A", 0, 0, 0);
+        pointCache(*zone, "B", 0, 2, 1);
+        cacherObjet(*zone, "A");
+        cacherObjet(*zone, "B");
+        auto* e = dynamic_cast<TcercleFigure*>(
+            zone->objet(ellipse(*zone, "e", "A", "B", c.mode, 0x0000FF, 1, 1)));
+        ASSERT_NE(e, nullptr);
+        if (c.mode != 1) {
+            EXPECT_DOUBLE_EQ(e->debut.x, c.xDebut) << c.mode;
+            EXPECT_DOUBLE_EQ(e->debut.y, c.yDebut) << c.mode;
+            EXPECT_DOUBLE_EQ(e->fin.x, -c.xDebut) << c.mode;
+            EXPECT_DOUBLE_EQ(e->fin.y, -c.yDebut) << c.mode;
+        }
+        const QImage image = peindre();
+        for (int q = 0; q < 4; ++q) {
+            const double t = (45 + 90 * q) * std::numbers::pi / 180;
+            const QRect sonde(xEcran(*zone, 2 * std::cos(t)) - 2, yEcran(*zone, std::sin(t)) - 2, 5,
+                              5);
+            EXPECT_EQ(!regionBlanche(image, sonde), c.quadrants[static_cast<std::size_t>(q)])
+                << "mode " << c.mode << ", quadrant " << q + 1;
+        }
+    }
+}
+
+// Flèches d'un arc : styles 4 et 5 au début, 4 et 7 à la fin ; secteur rempli pour un motif.
+TEST_F(Figure, ArcsFlechesEtSecteurs) {
+    points(*zone, {{"O", 0, 0}, {"A", 3, 0}, {"B", 0, 3}});
+    cacherObjet(*zone, "O");
+    cacherObjet(*zone, "A");
+    cacherObjet(*zone, "B");
+    const int arc = arcAngle(*zone, "a", "O", "A", "B", 0xFF0000, 1, 1);
+    // Près du début (3, 0) : les traits de la flèche partent vers le haut, de part et d'autre
+    // de l'arc.
+    const QRect debut(xEcran(*zone, 3) - 14, yEcran(*zone, 0) - 14, 12, 10);
+    // Près de la fin (0, 3) : ils partent vers la droite, l'un au-dessus du cercle.
+    const QRect fin(xEcran(*zone, 0) + 4, yEcran(*zone, 3) - 8, 9, 5);
+    const struct {
+        int style;
+        bool auDebut;
+        bool aLaFin;
+    } table[] = {{1, false, false}, {4, true, true}, {5, true, false}, {7, false, true}};
+    for (const auto& c : table) {
+        zone->objet(arc)->style = c.style;
+        const QImage image = peindre();
+        EXPECT_EQ(!regionBlanche(image, debut), c.auDebut) << c.style;
+        EXPECT_EQ(!regionBlanche(image, fin), c.aLaFin) << c.style;
+    }
+    zone->objet(arc)->style = 1;
+    changerRemplissage(*zone, "a", 1);
+    const QImage secteur = peindre();
+    EXPECT_EQ(secteur.pixel(xEcran(*zone, 1), yEcran(*zone, 1)), qRgb(255, 0, 0));
+    EXPECT_EQ(secteur.pixel(xEcran(*zone, -1), yEcran(*zone, -1)), qRgb(255, 255, 255));
+}
+
+TEST_F(Figure, PolygoneDeQuaranteSommetsAuPlus) {
+    std::string quarante;
+    for (int i = 0; i < 41; ++i) {
+        const std::string nom = "P" + std::to_string(i);
+        pointCache(*zone, nom, 0, std::cos(i * 0.15), std::sin(i * 0.15));
+        if (i < 40) {
+            quarante += nom + " ";
+        }
+    }
+    EXPECT_NE(polygone(*zone, "q", quarante, 0), 0);
+    EXPECT_EQ(polygone(*zone, "r", quarante + "P40", 0), 0);
+}
+
+// Une cote : flèche double décalée de quelques pixels.
+TEST_F(Figure, CoteDecalee) {
+    points(*zone, {{"A", -2, 0}, {"B", 2, 0}});
+    cacherObjet(*zone, "A");
+    cacherObjet(*zone, "B");
+    cote(*zone, "k", "A", "B", 0, -10, 0x0000FF);
+    const QImage image = peindre();
+    EXPECT_EQ(image.pixel(228, 135), qRgb(0, 0, 255));
+    EXPECT_TRUE(regionBlanche(image, QRect(0, 140, 456, 10)));
+    EXPECT_TRUE(encre(image, xEcran(*zone, 2) - 5, 134)) << "pointe à droite";
+    EXPECT_TRUE(encre(image, xEcran(*zone, -2) + 5, 136)) << "pointe à gauche";
 }
 
 } // namespace
