@@ -466,7 +466,7 @@ TEST_F(Figure, GlisserSurGrilleEtRegle) {
     attendrePoint("H", 4, -2);
 }
 
-TEST_F(Figure, GlisserSurGrillePolaire) {
+TEST_F(Figure, GlisserSurGrillesPolaireEtTriangulaire) {
     zone->grillePolaire = true;
     pointDeplacable(*zone, "A", 0, 5, 0);
     zone->objetSaisi = indiceObjet(*zone, "A");
@@ -474,6 +474,19 @@ TEST_F(Figure, GlisserSurGrillePolaire) {
     zone->sourisReelY = 2.95;
     deplacerPointSaisi(*zone);
     attendrePoint("A", std::cos(std::numbers::pi / 2) * 3, 3);
+
+    // Grille triangulaire : colonne entière à l'intérieur du bord, rangée décalée de 1/√3
+    // pour une colonne impaire, sous yMax − 0,1.
+    zone->grillePolaire = false;
+    zone->grilleTriangulaire = true;
+    zone->sourisReelX = 100;
+    zone->sourisReelY = 100;
+    deplacerPointSaisi(*zone);
+    attendrePoint("A", 7, 3 * 2 / std::sqrt(3.0) + 1 / std::sqrt(3.0));
+    zone->sourisReelX = 2.2;
+    zone->sourisReelY = 1.1;
+    deplacerPointSaisi(*zone);
+    attendrePoint("A", 2, 2 / std::sqrt(3.0));
 }
 
 TEST_F(Figure, GlisserSurCercleEtChoix) {
