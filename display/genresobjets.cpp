@@ -1,8 +1,10 @@
 #include "genresobjets.h"
 
 #include "objetcadre.h"
+#include "objetdiagramme.h"
 #include "objetimage.h"
 #include "objetimagecontrole.h"
+#include "objettableau.h"
 #include "objettexte.h"
 
 #include <array>
@@ -16,8 +18,7 @@ template <class T> std::unique_ptr<TobjetZone> fabriquer() {
 constexpr int genreMaximum = 42;
 
 // Genres disponibles dans cette couche ; les figures (1, 4–6, 9–17, 19–23, 26, 29–33, 35,
-// 38, 40–42), la division posée (8), le tableau (27) et le diagramme (28) viennent s'y
-// ajouter.
+// 38, 40–42) et la division posée (8) viennent s'y ajouter.
 std::array<TfabriqueObjet, genreMaximum + 1>& table() {
     static std::array<TfabriqueObjet, genreMaximum + 1> fabriques = [] {
         std::array<TfabriqueObjet, genreMaximum + 1> t{};
@@ -25,6 +26,8 @@ std::array<TfabriqueObjet, genreMaximum + 1>& table() {
         t[Tcadre::genreCadre] = &fabriquer<Tcadre>;
         t[Timage::genreImage] = &fabriquer<Timage>;
         t[TimageControle::genreImageControle] = &fabriquer<TimageControle>;
+        t[Ttableau::genreTableau] = &fabriquer<Ttableau>;
+        t[Tdiagramme::genreDiagramme] = &fabriquer<Tdiagramme>;
         return t;
     }();
     return fabriques;

@@ -16,7 +16,13 @@ namespace {
 constexpr std::array sousCommandes{
     SousCommande{"rendre", &commandeRendre,
                  "rendre --texte BALISE [--taille 12] [--style 11] [--couleur #000000] --png "
-                 "FICHIER"},
+                 "FICHIER\n"
+                 "  rendre --exemple tableau|tableur|barres|secteurs [--glisser X1,Y1,X2,Y2] "
+                 "--png FICHIER\n"
+                 "      un tableau ou un diagramme d'exemple dessiné dans une zone ; --glisser "
+                 "appuie en\n"
+                 "      (X1, Y1), déplace et relâche en (X2, Y2) avant le dessin\n"
+                 "      → {\"exemple\", \"largeur\", \"hauteur\", \"valeurs\" (diagrammes)}"},
 };
 
 void afficherAide(std::ostream& sortie) {

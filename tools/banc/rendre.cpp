@@ -1,10 +1,12 @@
 // calvane-banc rendre : une ligne de texte balisé dessinée sur une image blanche de
 // 800 × 100 pixels, coin haut-gauche en (10, 20) ; écrit le PNG et rend la position de la
-// plume et les zones cliquables inscrites pendant le dessin.
+// plume et les zones cliquables inscrites pendant le dessin. Avec --exemple, un tableau ou un
+// diagramme d'exemple dessiné dans une zone d'affichage (exemplestableaux.h).
 
 #include "arguments.h"
 #include "canevas.h"
 #include "clelien.h"
+#include "exemplestableaux.h"
 #include "textemarque.h"
 #include "zonescliquables.h"
 
@@ -47,12 +49,26 @@ void assurerApplication() {
 } // namespace
 
 int commandeRendre(const std::vector<std::string>& brut) {
-    const Arguments args(brut, {"texte", "taille", "style", "couleur", "png"}, {});
+    const Arguments args(brut, {"texte", "taille", "style", "couleur", "png", "exemple", "glisser"},
+                         {});
     if (!args.positionnels().empty()) {
         throw ErreurArguments("argument inattendu : " + args.positionnels().front());
     }
     const auto texte = args.valeur("texte");
     const auto png = args.valeur("png");
+    if (const auto exemple = args.valeur("exemple")) {
+        if (texte) {
+            throw ErreurArguments("--texte et --exemple s'excluent");
+        }
+        if (!png) {
+            throw ErreurArguments("--png est obligatoire");
+        }
+        assurerApplication();
+        return rendreExempleTableau(*exemple, args.valeur("glisser"), *png);
+    }
+    if (args.valeur("glisser")) {
+        throw ErreurArguments("--glisser ne sert qu'avec --exemple");
+    }
     if (!texte) {
         throw ErreurArguments("--texte est obligatoire");
     }
