@@ -8,6 +8,7 @@
 #include "objettableau.h"
 #include "zoneaffichage.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -32,8 +33,9 @@ struct ZoneEssai {
     ZoneEssai(const ZoneEssai&) = delete;
     ZoneEssai& operator=(const ZoneEssai&) = delete;
 
+    // Une zone de taille nulle se peint sur une image d'un pixel.
     QImage peindre() {
-        QImage image = imageBlanche(boite.largeur, boite.hauteur);
+        QImage image = imageBlanche(std::max(1, boite.largeur), std::max(1, boite.hauteur));
         QPainter peintre(&image);
         dessinerZone(*zone, peintre);
         return image;
@@ -60,6 +62,20 @@ Tcouleur teinte(const QImage& image, int x, int y) {
 }
 
 // --- Tableaux -----------------------------------------------------------------------------
+
+TEST(Genres, TableauEtDiagrammeParLeurGenre) {
+    ZoneEssai e;
+    const int t = ajouterObjet(*e.zone, "t", 27);
+    const int d = ajouterObjet(*e.zone, "d", 28);
+    ASSERT_NE(t, 0);
+    ASSERT_NE(d, 0);
+    EXPECT_EQ(e.zone->objet(t)->classe, Tclasse::tableau);
+    EXPECT_EQ(e.zone->objet(d)->classe, Tclasse::diagramme);
+    // Vides tels que la fabrique les crée, ils se peignent et s'écrivent sans effet.
+    ecrireCellule(*e.zone, "t", 1, 1, "x", 0);
+    remplirTableau(*e.zone, "t", "a\\b");
+    e.peindre();
+}
 
 TEST(Tableau, GeometrieEnColonnesDeHuitEtLignesDeQuinze) {
     ZoneEssai e;
