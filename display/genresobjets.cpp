@@ -5,8 +5,10 @@
 #include "lignefigure.h"
 #include "objetcadre.h"
 #include "objetdivision.h"
+#include "objetdiagramme.h"
 #include "objetimage.h"
 #include "objetimagecontrole.h"
+#include "objettableau.h"
 #include "objettexte.h"
 #include "pointfigure.h"
 #include "polygonefigure.h"
@@ -31,8 +33,7 @@ void inscrireFigures(std::array<TfabriqueObjet, genreMaximum + 1>& t) {
     ((t[genres] = &fabriquerFigure<T, genres>), ...);
 }
 
-// Genres disponibles dans cette couche ; le tableau (27) et le diagramme (28) viennent s'y
-// ajouter.
+// Genres disponibles dans cette couche.
 std::array<TfabriqueObjet, genreMaximum + 1>& table() {
     static std::array<TfabriqueObjet, genreMaximum + 1> fabriques = [] {
         std::array<TfabriqueObjet, genreMaximum + 1> t{};
@@ -47,6 +48,8 @@ std::array<TfabriqueObjet, genreMaximum + 1>& table() {
                         40, 42>(t);
         inscrireFigures<TligneFigure, 4, 5, 9, 11, 26, 30>(t);
         inscrireFigures<TcercleFigure, 6, 20, 29>(t);
+        t[Ttableau::genreTableau] = &fabriquer<Ttableau>;
+        t[Tdiagramme::genreDiagramme] = &fabriquer<Tdiagramme>;
         return t;
     }();
     return fabriques;

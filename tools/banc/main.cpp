@@ -20,7 +20,13 @@ constexpr std::array sousCommandes{
                  "  rendre --figure exemple --png FICHIER\n"
                  "      triangle rectangle, milieu, cercle, angle droit et codages, 500 × 360\n"
                  "  rendre --division DIVIDENDE/DIVISEUR [--decimales 0] --png FICHIER\n"
-                 "      division posée, 400 × 300 → {\"quotient\", \"restes\"}"},
+                 "      division posée, 400 × 300 → {\"quotient\", \"restes\"}\n"
+                 "  rendre --exemple tableau|tableur|barres|secteurs [--glisser X1,Y1,X2,Y2] "
+                 "--png FICHIER\n"
+                 "      un tableau ou un diagramme d'exemple dessiné dans une zone ; --glisser "
+                 "appuie en\n"
+                 "      (X1, Y1), déplace et relâche en (X2, Y2) avant le dessin\n"
+                 "      → {\"exemple\", \"largeur\", \"hauteur\", \"valeurs\" (diagrammes)}"},
 };
 
 void afficherAide(std::ostream& sortie) {

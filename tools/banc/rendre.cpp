@@ -1,13 +1,15 @@
 // calvane-banc rendre : une ligne de texte balisé dessinée sur une image blanche de
 // 800 × 100 pixels, coin haut-gauche en (10, 20) ; écrit le PNG et rend la position de la
 // plume et les zones cliquables inscrites pendant le dessin. Avec --figure ou --division au
-// lieu de --texte, une figure d'exemple ou une division posée peinte dans une zone.
+// lieu de --texte, une figure d'exemple ou une division posée peinte dans une zone ; avec
+// --exemple, un tableau ou un diagramme d'exemple (exemplestableaux.h).
 
 #include "arguments.h"
 #include "blocdivision.h"
 #include "canevas.h"
 #include "clelien.h"
 #include "exemplesfigure.h"
+#include "exemplestableaux.h"
 #include "textemarque.h"
 #include "zonescliquables.h"
 
@@ -50,9 +52,10 @@ void assurerApplication() {
 } // namespace
 
 int commandeRendre(const std::vector<std::string>& brut) {
-    const Arguments args(
-        brut, {"texte", "taille", "style", "couleur", "png", "figure", "division", "decimales"},
-        {});
+    const Arguments args(brut,
+                         {"texte", "taille", "style", "couleur", "png", "figure", "division",
+                          "decimales", "exemple", "glisser"},
+                         {});
     if (!args.positionnels().empty()) {
         throw ErreurArguments("argument inattendu : " + args.positionnels().front());
     }
@@ -60,6 +63,19 @@ int commandeRendre(const std::vector<std::string>& brut) {
     const auto figure = args.valeur("figure");
     const auto division = args.valeur("division");
     const auto png = args.valeur("png");
+    if (const auto exemple = args.valeur("exemple")) {
+        if (texte) {
+            throw ErreurArguments("--texte et --exemple s'excluent");
+        }
+        if (!png) {
+            throw ErreurArguments("--png est obligatoire");
+        }
+        assurerApplication();
+        return rendreExempleTableau(*exemple, args.valeur("glisser"), *png);
+    }
+    if (args.valeur("glisser")) {
+        throw ErreurArguments("--glisser ne sert qu'avec --exemple");
+    }
     if ((texte ? 1 : 0) + (figure ? 1 : 0) + (division ? 1 : 0) > 1) {
         throw ErreurArguments("--texte, --figure et --division s'excluent");
     }
