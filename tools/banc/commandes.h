@@ -14,3 +14,5 @@ struct SousCommande {
     Commande executer;
     const char* usage;
 };
+
+int commandeAnalyser(const std::vector<std::string>& arguments);

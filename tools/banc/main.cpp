@@ -5,6 +5,8 @@
 #include "arguments.h"
 #include "commandes.h"
 
+#include "hasard.h"
+
 #include <array>
 #include <cstring>
 #include <iostream>
@@ -13,7 +15,9 @@
 
 namespace {
 
-constexpr std::array<SousCommande, 0> sousCommandes{};
+constexpr std::array<SousCommande, 1> sousCommandes{
+    SousCommande{"analyser", commandeAnalyser, "analyser [--lettres L] TEXTE"},
+};
 
 void afficherAide(std::ostream& sortie) {
     sortie << "Usage : calvane-banc SOUS-COMMANDE [options]\n\nSous-commandes :\n";
@@ -29,6 +33,8 @@ int main(int argc, char* argv[]) {
         afficherAide(argc < 2 ? std::cerr : std::cout);
         return argc < 2 ? 2 : 0;
     }
+    // Tirages reproductibles : la graine par défaut des sous-commandes est 1.
+    nombres::initialiserHasard(1);
     const std::string nom = argv[1];
     const std::vector<std::string> arguments(argv + 2, argv + argc);
     for (const auto& c : sousCommandes) {
