@@ -1,4 +1,5 @@
 #include "analexpr.h"
+#include "ecritureexpression.h"
 #include "erreuranalyse.h"
 #include "evaluation.h"
 #include "marqueurs.h"
@@ -20,11 +21,27 @@ std::unique_ptr<Texpression> analyser(const std::string& texte, const std::strin
     return e;
 }
 
-std::string repeter(const std::string& motif, int n) {
-    std::string t;
-    for (int i = 0; i < n; ++i) {
-        t += motif;
+// « 1+1+…+1 » de n termes.
+std::string sommeDeUns(int n) {
+    std::string t = "1";
+    for (int i = 1; i < n; ++i) {
+        t += "+1";
     }
+    return t;
+}
+
+std::string entreParentheses(const std::string& texte) {
+    std::string t = "(";
+    t += texte;
+    t += ')';
+    return t;
+}
+
+// « 1 » entouré de n paires de parenthèses.
+std::string imbrique(int n) {
+    std::string t(static_cast<std::size_t>(n), '(');
+    t += '1';
+    t.append(static_cast<std::size_t>(n), ')');
     return t;
 }
 
@@ -45,6 +62,15 @@ TEST_P(Accepte, SAnalyseEtSEvalue) {
     EXPECT_EQ(e->positionErreur, -1);
     ASSERT_TRUE(analexpr::evaluerEn(*e, 2, -3));
     EXPECT_NEAR(e->resultat, c.valeur, 1e-9);
+
+    // Réécrit puis relu, l'arbre est le même.
+    const std::string ecrit = analexpr::ecrireExpression(*e);
+    const auto relu = analyser(ecrit, c.lettres);
+    ASSERT_EQ(relu->erreur, 0) << ecrit;
+    EXPECT_EQ(relu->nombreBranches, e->nombreBranches) << ecrit;
+    EXPECT_EQ(relu->simplifiable, e->simplifiable) << ecrit;
+    ASSERT_TRUE(analexpr::evaluerEn(*relu, 2, -3));
+    EXPECT_NEAR(relu->resultat, c.valeur, 1e-9);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -72,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasAccepte{"quinzeChiffres", "123456789012345", "", 123456789012345.0},
         CasAccepte{"zeroDecimal", "0,0", "", 0},
         // 50 nœuds tiennent exactement dans l'enregistrement.
-        CasAccepte{"cinquanteNoeuds", "(1" + repeter("+1", 24) + ")", "", 25},
+        CasAccepte{"cinquanteNoeuds", entreParentheses(sommeDeUns(25)), "", 25},
         CasAccepte{"neufCarres", "(x^9)^9", "x", std::pow(2.0, 81)}),
     [](const auto& info) { return std::string(info.param.nom); });
 
@@ -113,8 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
         // « cos » est réservé, sans sens défini : refusé plutôt que valoir 0.
         CasRefuse{"cosinusReserve", "cos(60)", "", 2},
         // Plus de 50 nœuds : refusé comme mal écrit, sans écrire hors de l'enregistrement.
-        CasRefuse{"sommeDe26Termes", "1" + repeter("+1", 25), "", 2},
-        CasRefuse{"parenthesesImbriquees78", repeter("(", 78) + "1" + repeter(")", 78), "", 2},
+        CasRefuse{"sommeDe26Termes", sommeDeUns(26), "", 2},
+        CasRefuse{"parenthesesImbriquees78", imbrique(78), "", 2},
         CasRefuse{"lettreInconnue", "y+1", "x", 4}, CasRefuse{"casseDesLettres", "X+1", "x", 4},
         CasRefuse{"aucuneLettre", "x", "", 4}, CasRefuse{"lettrePNePeutEtreVariable", "p", "p", 2},
         CasRefuse{"exposantDix", "x^10", "x", 5}, CasRefuse{"exposantUn", "x^1", "x", 5},
@@ -140,6 +166,13 @@ TEST(Analyse, ArbreDUnProduitSousEntendu) {
         EXPECT_TRUE(b.gauche == 0 || b.gauche > i);
         EXPECT_TRUE(b.droite == 0 || b.droite > i);
     }
+}
+
+TEST(Ecriture, OperateursExplicitesEtMotsCles) {
+    EXPECT_EQ(analexpr::ecrireExpression(*analyser("2x(x-1)", "x")), "2*x*(x-1)");
+    EXPECT_EQ(analexpr::ecrireExpression(*analyser("3,5x+2pi-rac(2)", "x")), "3,5*x+2*pi-rac(2)");
+    EXPECT_EQ(analexpr::ecrireExpression(*analyser("-x²", "x")), "-x^2");
+    EXPECT_EQ(analexpr::ecrireExpression(*analyser("x+", "x")), "");
 }
 
 TEST(Analyse, TextePrepareEtNoeudsNombres) {

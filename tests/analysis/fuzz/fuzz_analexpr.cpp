@@ -5,6 +5,7 @@
 
 #include "analexpr.h"
 #include "comparaison.h"
+#include "ecritureexpression.h"
 #include "evaluation.h"
 #include "lecturenombre.h"
 #include "solutions.h"
@@ -54,6 +55,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     analexpr::analyserExpression(*e, texte, lettres);
     verifierArbre(*e);
     if (e->erreur == 0) {
+        // Réécrit puis relu, l'arbre est le même.
+        const auto relu = std::make_unique<analexpr::Texpression>();
+        analexpr::analyserExpression(*relu, analexpr::ecrireExpression(*e), lettres);
+        verifier(relu->erreur == 0);
+        verifier(relu->nombreBranches == e->nombreBranches);
+        verifier(relu->simplifiable == e->simplifiable);
+        verifier(relu->developpee == e->developpee);
+        verifier(relu->nombreTermes == e->nombreTermes);
+        verifier(relu->nombreFacteurs == e->nombreFacteurs);
         for (int x = -3; x <= 3; ++x) {
             if (analexpr::evaluerEn(*e, x, 1 - x, 2)) {
                 verifier(std::isfinite(e->resultat));
