@@ -168,7 +168,7 @@ TEST(Analyse, ArbreDUnProduitSousEntendu) {
     }
 }
 
-TEST(Ecriture, OperateursExplicitesEtMotsCles) {
+TEST(EcritureExpression, OperateursExplicitesEtMotsCles) {
     EXPECT_EQ(analexpr::ecrireExpression(*analyser("2x(x-1)", "x")), "2*x*(x-1)");
     EXPECT_EQ(analexpr::ecrireExpression(*analyser("3,5x+2pi-rac(2)", "x")), "3,5*x+2*pi-rac(2)");
     EXPECT_EQ(analexpr::ecrireExpression(*analyser("-x²", "x")), "-x^2");
