@@ -40,6 +40,14 @@ std::vector<double> radicandes(std::string_view texte) {
     return valeurs;
 }
 
+// Degrés et nombres de facteurs sont bornés : une tour de puissances (« (x^9)^9^9… »)
+// les ferait déborder, alors qu'ils ne servent qu'à des comparaisons.
+constexpr std::int64_t compteMaximum = 100'000'000;
+
+int borne(std::int64_t n) {
+    return static_cast<int>(std::min(n, compteMaximum));
+}
+
 std::int64_t entierDe(double x) {
     return std::abs(x) < 9e15 ? std::llround(x) : 0;
 }
@@ -196,9 +204,9 @@ void Regles::produit(Tbranche& n, const Tbranche& l, const Tbranche& r) {
         if (!n.monome) {
             e_.developpee = false;
         }
-        n.nombreFacteurs = l.nombreFacteurs + r.nombreFacteurs;
+        n.nombreFacteurs = borne(std::int64_t{l.nombreFacteurs} + r.nombreFacteurs);
         for (int k = 1; k <= lettres_; ++k) {
-            n.degres[k] = l.degres[k] + r.degres[k];
+            n.degres[k] = borne(std::int64_t{l.degres[k]} + r.degres[k]);
         }
     }
     if ((l.entier && std::abs(l.valeurEntiere) == 1) ||
@@ -256,9 +264,9 @@ void Regles::puissance(Tbranche& n, const Tbranche& l, const Tbranche& r) {
     }
     if (n.polynome) {
         for (int k = 1; k <= lettres_; ++k) {
-            n.degres[k] = l.degres[k] * exposant;
+            n.degres[k] = borne(std::int64_t{l.degres[k]} * exposant);
         }
-        n.nombreFacteurs = l.nombreFacteurs * exposant;
+        n.nombreFacteurs = borne(std::int64_t{l.nombreFacteurs} * exposant);
     }
     if (l.avecRacine) {
         marquer();

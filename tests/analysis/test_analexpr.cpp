@@ -1,4 +1,5 @@
 #include "analexpr.h"
+#include "comparaison.h"
 #include "ecritureexpression.h"
 #include "erreuranalyse.h"
 #include "evaluation.h"
@@ -240,6 +241,43 @@ INSTANTIATE_TEST_SUITE_P(
                     CasEmballe{"exposantGeant", "(1+1)^99999", 5, false},
                     CasEmballe{"tourDePuissances", "10^10^10", 5, false},
                     CasEmballe{"zeroPuissanceZero", "0^0", 5, false}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+// Chaque entrée trouvée par le fuzzer, avec le code d'erreur et le résultat de comparaison
+// qu'elle doit donner (comparée à elle-même sous le code de forme indiqué).
+struct CasFuzz {
+    const char* nom;
+    std::string texte;
+    const char* lettres;
+    int typeReponse;
+    int erreur;
+    int comparaison;
+};
+
+class TrouvailleFuzz : public testing::TestWithParam<CasFuzz> {};
+
+TEST_P(TrouvailleFuzz, ResultatDefiniSansDebordement) {
+    const CasFuzz& c = GetParam();
+    const auto e = analyser(c.texte, c.lettres);
+    EXPECT_EQ(e->erreur, c.erreur);
+    EXPECT_LE(e->nombreBranches, Texpression::branchesMaximum);
+    EXPECT_GE(e->nombreFacteurs, 0);
+    for (int i = 1; i <= e->nombreBranches; ++i) {
+        for (int k = 1; k <= 3; ++k) {
+            EXPECT_GE(e->branches[i].degres[k], 0);
+        }
+    }
+    EXPECT_EQ(analexpr::comparerExpressions(c.texte, c.texte, c.lettres, 1e-9, c.typeReponse),
+              c.comparaison);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Analyse, TrouvailleFuzz,
+    testing::Values(
+        // Les degrés et le nombre de facteurs d'une tour de puissances débordaient un int.
+        CasFuzz{"tourDePuissancesDegres", "(x+03(+y+0)p2)p2p9p9p9p9p9p9p9p9p9p9", "xyz", 18, 0, 12},
+        // Les points où les deux débordent sont sautés ; en -1, 0 et 1 les valeurs concordent.
+        CasFuzz{"tourDePuissancesUneLettre", "(x^2)^9^9^9^9^9^9^9^9^9^9^9", "x", 14, 0, 0}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(Evaluation, UnEchecNeLaissePasLaValeurPrecedente) {
