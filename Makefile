@@ -6,7 +6,7 @@
 PRESET ?= release
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan build dependances bench clean
+.PHONY: run test test-asan build dependances bench fuzz clean
 
 dependances:
 	@scripts/installer-dependances.sh
@@ -26,8 +26,21 @@ test-asan: dependances
 	cmake --build --preset asan -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ctest --preset asan -j $(JOBS)
 
+# make fuzz construit la cible libFuzzer de l'analyse (préréglage fuzz, clang) et la lance
+# FUZZ_SECONDES secondes ; les entrées trouvées s'ajoutent à build/fuzz/corpus.
+FUZZ_SECONDES ?= 600
+
+fuzz:
+	CALVANE_FUZZ=1 scripts/installer-dependances.sh
+	cmake --preset fuzz
+	cmake --build --preset fuzz --target fuzz_analexpr -j $(JOBS)
+	mkdir -p build/fuzz/corpus
+	./build/fuzz/tests/analysis/fuzz/fuzz_analexpr -max_total_time=$(FUZZ_SECONDES) \
+		-max_len=256 -timeout=10 -print_final_stats=1 \
+		build/fuzz/corpus tests/analysis/fuzz/corpus
+
 bench: build
-	./build/$(PRESET)/bench/calvane-bench
+	for b in build/$(PRESET)/bench/*/calvane-bench-*; do QT_QPA_PLATFORM=offscreen $$b; done
 
 clean:
 	rm -rf build

@@ -15,4 +15,5 @@ struct SousCommande {
     const char* usage;
 };
 
+int commandeAnalyser(const std::vector<std::string>& arguments);
 int commandeRendre(const std::vector<std::string>& arguments);

@@ -5,6 +5,8 @@
 #include "arguments.h"
 #include "commandes.h"
 
+#include "hasard.h"
+
 #include <array>
 #include <cstring>
 #include <iostream>
@@ -14,6 +16,7 @@
 namespace {
 
 constexpr std::array sousCommandes{
+    SousCommande{"analyser", commandeAnalyser, "analyser [--lettres L] TEXTE"},
     SousCommande{"rendre", &commandeRendre,
                  "rendre --texte BALISE [--taille 12] [--style 11] [--couleur #000000] --png "
                  "FICHIER\n"
@@ -43,6 +46,8 @@ int main(int argc, char* argv[]) {
         afficherAide(argc < 2 ? std::cerr : std::cout);
         return argc < 2 ? 2 : 0;
     }
+    // Tirages reproductibles : la graine par défaut des sous-commandes est 1.
+    nombres::initialiserHasard(1);
     const std::string nom = argv[1];
     const std::vector<std::string> arguments(argv + 2, argv + argc);
     for (const auto& c : sousCommandes) {

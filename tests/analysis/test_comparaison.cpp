@@ -1,0 +1,106 @@
+#include "comparaison.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct CasComparaison {
+    const char* nom;
+    const char* reponse;
+    const char* attendue;
+    const char* lettres;
+    int typeReponse;
+    int code;
+};
+
+class Comparaison : public testing::TestWithParam<CasComparaison> {};
+
+TEST_P(Comparaison, Code) {
+    const CasComparaison& c = GetParam();
+    EXPECT_EQ(analexpr::comparerExpressions(c.reponse, c.attendue, c.lettres, 1e-9, c.typeReponse),
+              c.code);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Acceptees, Comparaison,
+    testing::Values(CasComparaison{"developpee", "10x^2+13x-3", "(2x+3)(5x-1)", "x", 17, 0},
+                    CasComparaison{"factorisee", "(2x+3)(5x-1)", "10x^2+13x-3", "x", 16, 0},
+                    CasComparaison{"carreFactorise", "(x+1)^2", "(x+1)^2", "x", 16, 0},
+                    CasComparaison{"produitFactorise", "(x+1)(x+1)", "(x+1)^2", "x", 16, 0},
+                    CasComparaison{"sansParentheses", "x²-1", "(x-1)(x+1)", "x", 18, 0},
+                    CasComparaison{"racineDeHuit", "rac(8)", "2rac(2)", "", 14, 0},
+                    CasComparaison{"fractionIrreductible", "3/4", "0,75", "", 14, 0},
+                    CasComparaison{"cubeNonSimplifiable", "x^3", "x*x*x", "x", 14, 0},
+                    CasComparaison{"deuxLettres", "x²-y²", "(x-y)(x+y)", "xy", 17, 0},
+                    CasComparaison{"troisLettresSansTestDeValeur", "x+y+z", "2x", "xyz", 14, 0},
+                    CasComparaison{"lettreAuDenominateurPermise", "1/x", "2/(2x)", "x", 43, 0},
+                    CasComparaison{"racinesNonCombinables", "rac(2)+rac(3)", "rac(3)+rac(2)", "",
+                                   14, 0},
+                    CasComparaison{"zeroSeul", "0", "x-x", "x", 14, 0}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusees, Comparaison,
+    testing::Values(CasComparaison{"malEcrite", "x+", "x", "x", 14, 2},
+                    CasComparaison{"vide", "", "x", "x", 14, 2},
+                    CasComparaison{"valeurFausse", "x+2", "x+1", "x", 14, 3},
+                    CasComparaison{"constanteFausse", "3", "2", "", 14, 3},
+                    CasComparaison{"lettreAuDenominateur", "1/x", "1/x", "x", 14, 4},
+                    CasComparaison{"nonDeveloppee", "(x-1)(x+1)", "x²-1", "x", 17, 5},
+                    CasComparaison{"opposeDeSomme", "-(x+1)", "-x-1", "x", 17, 5},
+                    CasComparaison{"tropDeTermes", "x+x+1", "2x+1", "x", 17, 6},
+                    CasComparaison{"termeNulEnTrop", "x²-1+0", "x²-1", "x", 17, 6},
+                    CasComparaison{"sommeNonFactorisee", "x²+2x+1", "(x+1)^2", "x", 16, 7},
+                    CasComparaison{"pasAssezFactorisee", "(x²-1)(x+2)", "(x-1)(x+1)(x+2)", "x", 16,
+                                   8},
+                    CasComparaison{"lettreInconnue", "y", "x", "x", 14, 9},
+                    CasComparaison{"parentheses", "(x+1", "x+1", "x", 14, 10},
+                    CasComparaison{"termeNul", "x²-1+0", "x²-1", "x", 14, 11},
+                    CasComparaison{"deuxCoefficients", "2*3x", "6x", "x", 14, 11},
+                    CasComparaison{"coefficientUn", "1x", "x", "x", 14, 11},
+                    CasComparaison{"facteurUn", "x*1", "x", "x", 14, 11},
+                    CasComparaison{"fractionReductible", "6/4", "3/2", "", 14, 11},
+                    CasComparaison{"barreInutile", "4/2", "2", "", 14, 11},
+                    CasComparaison{"zeroSurCinq", "0/5", "0", "", 14, 11},
+                    CasComparaison{"racineDeCarre", "rac(4)", "2", "", 14, 11},
+                    CasComparaison{"racineDecimale", "rac(1,5)", "rac(1,5)", "", 14, 11},
+                    CasComparaison{"racineFractionCarree", "rac(4/9)", "2/3", "", 14, 11},
+                    CasComparaison{"racineFractionReductible", "rac(6/4)", "rac(6/4)", "", 14, 11},
+                    CasComparaison{"produitDeRacines", "rac(2)*rac(3)", "rac(6)", "", 14, 11},
+                    CasComparaison{"racinesSemblables", "rac(2)+rac(8)", "3rac(2)", "", 14, 11},
+                    CasComparaison{"moinsUnNegatif", "x-(-3)", "x+3", "x", 14, 11},
+                    CasComparaison{"doubleOppose", "-(-x)", "x", "x", 14, 11},
+                    CasComparaison{"deuxSignesMoins", "(-2)(-x)", "2x", "x", 14, 11},
+                    CasComparaison{"carreDUnNombre", "3²", "9", "", 14, 11},
+                    CasComparaison{"puissanceDeDix", "10^3", "1000", "", 14, 11},
+                    CasComparaison{"parenthesesInterdites", "(x²)-1", "x²-1", "x", 18, 12},
+                    CasComparaison{"exposant", "x^10", "x", "x", 14, 13},
+                    CasComparaison{"quotientProduit", "1/2x", "x/2", "x", 14, 14},
+                    CasComparaison{"quotientQuotient", "x/2/3", "x/6", "x", 43, 15},
+                    CasComparaison{"attendueIncorrecte", "x", "x+", "x", 14, 16},
+                    CasComparaison{"racineDeLettre", "rac(x)", "x", "x", 14, 17},
+                    CasComparaison{"facteurReductible", "(x+x)(x+1)", "2x(x+1)", "x", 16, 18}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+// Une évaluation qui échoue ne rend jamais deux expressions égales : ni par une valeur
+// restée d'un point précédent, ni par un infini ou un NaN.
+INSTANTIATE_TEST_SUITE_P(
+    EchecsDEvaluation, Comparaison,
+    testing::Values(CasComparaison{"divisionParZero", "1/0", "1/0", "", 43, 3},
+                    CasComparaison{"racineDeNegatif", "rac(-4)", "rac(-4)", "", 14, 3},
+                    CasComparaison{"infinis", "9p9p9p9", "9p9p9p9", "", 14, 3},
+                    CasComparaison{"infiniContreNombre", "9p9p9p9", "2", "", 14, 3},
+                    CasComparaison{"nombreContreInfini", "2", "9p9p9p9", "", 14, 3},
+                    // En x = 1 seule la réponse échoue : c'est une différence.
+                    CasComparaison{"unPointDefaillant", "(x²-1)/(x-1)", "x+1", "x", 43, 3},
+                    // Les deux échouent en x = 0 : ce point est sauté, les autres concordent.
+                    CasComparaison{"memePointDefaillant", "1/x+1", "(1+x)/x", "x", 43, 0},
+                    // Elles échouent partout : aucun point comparé, pas d'égalité.
+                    CasComparaison{"partoutIndefinie", "1/(x-x)", "1/(x-x)", "x", 43, 3},
+                    CasComparaison{"deuxLettresPartoutIndefinie", "1/(x-x+y-y)", "1/(x-x+y-y)",
+                                   "xy", 43, 3}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+} // namespace
