@@ -96,6 +96,8 @@ def _valeur(jetons, i):
     texte = " ".join(t for _, t in jetons[debut:i])
     if texte == "nullptr":
         return None, i
+    if texte in ("true", "false"):
+        return texte == "true", i
     return float(eval(texte, {"__builtins__": {}})), i
 
 
