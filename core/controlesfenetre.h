@@ -1,0 +1,75 @@
+#pragma once
+
+// Les contrôles de la fenêtre principale que l'enregistrement commun désigne, réunis en un
+// seul objet qui les possède : la fenêtre Qt en tient un et lie chacun de ses widgets à son
+// objet d'état ; les tests et l'outil de banc en tiennent un sans fenêtre. Un objet neuf
+// porte l'état de départ de la fenêtre (bulles d'aide, intervalles des minuteries, arbres
+// de contenu, noms des images).
+
+#include "arbre.h"
+#include "barreetat.h"
+#include "bouton.h"
+#include "champsaisie.h"
+#include "classeur.h"
+#include "controle.h"
+#include "image.h"
+#include "lecteurson.h"
+#include "libelle.h"
+#include "minuterie.h"
+
+struct TdonneesCommunes;
+
+struct TcontrolesFenetre {
+    TcontrolesFenetre();
+
+    Tlibelle LabelChapitreExercice;
+    Tlibelle LabelChapitreCours;
+    Tlibelle LabelChapitreImagiciel;
+    Tlibelle LabelTitreExercice;
+    Tlibelle LabelTitreImagiciel;
+    TchampSaisie Edit1;
+    TchampSaisie Edit2;
+    TchampSaisie Edit3;
+    TbarreEtat ZoneScoreExercice;
+    Tminuterie Timer;
+    Tminuterie TimerAnimationAccueil;
+    Tbouton BoutonCoursSuivant;
+    Tbouton BoutonCoursPrecedent;
+    Tbouton BoutonPourSexercer;
+    Tbouton BoutonPourSexercerSF;
+    Tbouton BoutonRetour;
+    Tbouton BoutonRetourSF;
+    Tbouton BoutonRevoirCours;
+    Tbouton BoutonReculer;
+    Tbouton BoutonCorrection;
+    Tbouton BoutonAvancer;
+    Tbouton BoutonSolution;
+    Tbouton BoutonReessayer;
+    Tbouton BoutonSommaire;
+    Tbouton BoutonSuite;
+    Tclasseur PageControle;
+    Tcontrole PageExercice;
+    Tcontrole PageImagiciel;
+    Tcontrole PageCours;
+    Tcontrole PageMenu;
+    Tarbre ArbreChoixCours;
+    Tarbre ArbreChoixExercice;
+    Tarbre ArbreChoixImagiciel;
+    Tcontrole ScrollBoiteCours;
+    TlecteurSon MediaPlayerErreur;
+    Timage ImageFausse;
+    Timage ImageIncorrecte;
+    Timage ImageSolution;
+    Timage ImageExacte;
+    Timage fondAccueil;
+    Timage AproposActif;
+    Timage AproposNonActif;
+    Timage EntreeActif;
+    Timage EntreeNonActif;
+    Timage QuitterActif;
+    Timage QuitterNonActif;
+    Timage ImageCalculatrice;
+
+    // Fait désigner ces contrôles par l'enregistrement commun.
+    void lier(TdonneesCommunes& d);
+};
