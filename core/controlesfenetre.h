@@ -12,7 +12,7 @@
 #include "champsaisie.h"
 #include "classeur.h"
 #include "controle.h"
-#include "image.h"
+#include "imagefenetre.h"
 #include "lecteurson.h"
 #include "libelle.h"
 #include "minuterie.h"
@@ -57,18 +57,18 @@ struct TcontrolesFenetre {
     Tarbre ArbreChoixImagiciel;
     Tcontrole ScrollBoiteCours;
     TlecteurSon MediaPlayerErreur;
-    Timage ImageFausse;
-    Timage ImageIncorrecte;
-    Timage ImageSolution;
-    Timage ImageExacte;
-    Timage fondAccueil;
-    Timage AproposActif;
-    Timage AproposNonActif;
-    Timage EntreeActif;
-    Timage EntreeNonActif;
-    Timage QuitterActif;
-    Timage QuitterNonActif;
-    Timage ImageCalculatrice;
+    TimageFenetre ImageFausse;
+    TimageFenetre ImageIncorrecte;
+    TimageFenetre ImageSolution;
+    TimageFenetre ImageExacte;
+    TimageFenetre fondAccueil;
+    TimageFenetre AproposActif;
+    TimageFenetre AproposNonActif;
+    TimageFenetre EntreeActif;
+    TimageFenetre EntreeNonActif;
+    TimageFenetre QuitterActif;
+    TimageFenetre QuitterNonActif;
+    TimageFenetre ImageCalculatrice;
 
     // Fait désigner ces contrôles par l'enregistrement commun.
     void lier(TdonneesCommunes& d);

@@ -5,7 +5,7 @@
 #include "bouton.h"
 #include "champsaisie.h"
 #include "classeur.h"
-#include "image.h"
+#include "imagefenetre.h"
 #include "libelle.h"
 
 #include <array>
