@@ -1,13 +1,15 @@
 // Point d'entrée de calvane : une fenêtre de 800 × 600 pixels.
 
+#include "clelien.h"
+#include "fenetreexemple.h"
+#include "textemarque.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QWidget fenetre;
-    fenetre.setWindowTitle(QStringLiteral("calvane"));
-    fenetre.setFixedSize(800, 600);
+    installerResolveurCles(&identifiantDeCle);
+    FenetreExemple fenetre;
     fenetre.show();
     return QApplication::exec();
 }

@@ -14,3 +14,5 @@ struct SousCommande {
     Commande executer;
     const char* usage;
 };
+
+int commandeRendre(const std::vector<std::string>& arguments);

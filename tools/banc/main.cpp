@@ -13,7 +13,11 @@
 
 namespace {
 
-constexpr std::array<SousCommande, 0> sousCommandes{};
+constexpr std::array sousCommandes{
+    SousCommande{"rendre", &commandeRendre,
+                 "rendre --texte BALISE [--taille 12] [--style 11] [--couleur #000000] --png "
+                 "FICHIER"},
+};
 
 void afficherAide(std::ostream& sortie) {
     sortie << "Usage : calvane-banc SOUS-COMMANDE [options]\n\nSous-commandes :\n";

@@ -1,0 +1,103 @@
+// calvane-banc rendre : une ligne de texte balisé dessinée sur une image blanche de
+// 800 × 100 pixels, coin haut-gauche en (10, 20) ; écrit le PNG et rend la position de la
+// plume et les zones cliquables inscrites pendant le dessin.
+
+#include "arguments.h"
+#include "canevas.h"
+#include "clelien.h"
+#include "textemarque.h"
+#include "zonescliquables.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <iostream>
+#include <memory>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+Tcouleur lireCouleur(const std::string& texte) {
+    const auto hexa = [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    };
+    if (texte.size() != 7 || texte[0] != '#' ||
+        !std::all_of(texte.begin() + 1, texte.end(), hexa)) {
+        throw ErreurArguments("--couleur : couleur #RRGGBB attendue, pas « " + texte + " »");
+    }
+    return static_cast<Tcouleur>(std::stoul(texte.substr(1), nullptr, 16));
+}
+
+// L'application Qt sans fenêtre qu'exigent les polices ; la plateforme hors écran est
+// choisie quand aucune ne l'est.
+void assurerApplication() {
+    if (QGuiApplication::instance() != nullptr) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char nom[] = "calvane-banc";
+    static char* argv[] = {nom, nullptr};
+    static const auto application = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
+
+int commandeRendre(const std::vector<std::string>& brut) {
+    const Arguments args(brut, {"texte", "taille", "style", "couleur", "png"}, {});
+    if (!args.positionnels().empty()) {
+        throw ErreurArguments("argument inattendu : " + args.positionnels().front());
+    }
+    const auto texte = args.valeur("texte");
+    const auto png = args.valeur("png");
+    if (!texte) {
+        throw ErreurArguments("--texte est obligatoire");
+    }
+    if (!png) {
+        throw ErreurArguments("--png est obligatoire");
+    }
+    const long long taille = Arguments::entier("taille", args.valeur("taille").value_or("12"));
+    if (taille < 1 || taille > 200) {
+        throw ErreurArguments("--taille : entre 1 et 200");
+    }
+    const long long style = Arguments::entier("style", args.valeur("style").value_or("11"));
+    if (style < 11 || style > 14) {
+        throw ErreurArguments("--style : 11, 12, 13 ou 14");
+    }
+    const Tcouleur couleur = lireCouleur(args.valeur("couleur").value_or("#000000"));
+
+    assurerApplication();
+    installerResolveurCles(&identifiantDeCle);
+    QImage image(800, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    TzonesCliquables liste;
+    viderZonesCliquables(liste, 0xFFFFFF);
+    double x = 10;
+    {
+        QPainter peintre(&image);
+        Tcanevas canevas(peintre);
+        definirListeCourante(&liste);
+        dessinerTexteMarque(canevas, *texte, x, 20, couleur, static_cast<int>(style),
+                            static_cast<int>(taille));
+        definirListeCourante(nullptr);
+    }
+    if (!image.save(QString::fromStdString(*png), "PNG")) {
+        std::cerr << "calvane-banc rendre : impossible d'écrire « " << *png << " »\n";
+        return 2;
+    }
+    nlohmann::json zones = nlohmann::json::array();
+    for (int i = 0; i < liste.nombre; ++i) {
+        const TzoneCliquable& z = liste.zones[static_cast<std::size_t>(i)];
+        zones.push_back({{"x", z.bordGauche},
+                         {"y", z.bordHaut},
+                         {"largeur", z.bordDroit - z.bordGauche},
+                         {"hauteur", z.bordBas - z.bordHaut},
+                         {"cible", z.cible}});
+    }
+    nlohmann::json sortie = {{"fin_x", static_cast<long long>(x)}, {"zones", zones}};
+    std::cout << sortie.dump() << "\n";
+    return 0;
+}
