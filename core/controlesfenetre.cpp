@@ -4,6 +4,18 @@
 #include "arbreexercices.h"
 #include "arbreimagiciels.h"
 #include "donneescommunes.h"
+#include "zoneaffichage.h"
+
+namespace {
+
+void dimensionner(TboitePeinture& boite, int largeur, int hauteur, Tcouleur couleur, bool visible) {
+    boite.largeur = largeur;
+    boite.hauteur = hauteur;
+    boite.couleur = couleur;
+    boite.visible = visible;
+}
+
+} // namespace
 
 TcontrolesFenetre::TcontrolesFenetre()
     : ArbreChoixCours(arbreCours()), ArbreChoixExercice(arbreExercices()),
@@ -28,6 +40,15 @@ TcontrolesFenetre::TcontrolesFenetre()
         bouton->visible = false;
     }
     PageControle.visible = false;
+
+    dimensionner(zoneFigureEnonce, 320, 290, 0xFFFFFF, false);
+    dimensionner(ZoneFigureSolution, 248, 155, 0xFFFFFF, false);
+    dimensionner(zoneTexteEnonce, 456, 290, 0xFFF7E0, true);
+    dimensionner(ZoneTexteSolution, 528, 155, 0xD9FFCC, true);
+    dimensionner(ZoneTexteCours, 388, 485, 0xFEF7DA, true);
+    dimensionner(ZoneTexteImagiciel, 388, 485, 0xFFF7E0, true);
+    dimensionner(ZoneFigureImagiciel, 388, 485, 0xFFFFFF, false);
+    dimensionner(ZoneFigureAccueil, 790, 570, 0x65CD98, true);
 
     ImageFausse.nom = "ImageFausse";
     ImageIncorrecte.nom = "ImageIncorrecte";
@@ -91,4 +112,15 @@ void TcontrolesFenetre::lier(TdonneesCommunes& d) {
     d.QuitterActif = &QuitterActif;
     d.QuitterNonActif = &QuitterNonActif;
     d.ImageCalculatrice = &ImageCalculatrice;
+}
+
+void TcontrolesFenetre::creerZones(TdonneesCommunes& d) {
+    creerZone(zoneFigureEnonce, d.zoneFigure);
+    creerZone(ZoneFigureSolution, d.zoneFigureSolution);
+    creerZone(zoneTexteEnonce, d.zoneEnonce);
+    creerZone(ZoneTexteSolution, d.zoneSolution);
+    creerZone(ZoneTexteCours, d.zoneCours);
+    creerZone(ZoneTexteImagiciel, d.zoneTexteImagiciel);
+    creerZone(ZoneFigureImagiciel, d.zoneFigureImagiciel);
+    creerZone(ZoneFigureAccueil, d.zoneAccueil);
 }

@@ -8,6 +8,7 @@
 
 #include "arbre.h"
 #include "barreetat.h"
+#include "boitepeinture.h"
 #include "bouton.h"
 #include "champsaisie.h"
 #include "classeur.h"
@@ -70,6 +71,19 @@ struct TcontrolesFenetre {
     TimageFenetre QuitterNonActif;
     TimageFenetre ImageCalculatrice;
 
+    // Les boîtes à peindre des huit zones d'affichage.
+    TboitePeinture zoneFigureEnonce;
+    TboitePeinture ZoneFigureSolution;
+    TboitePeinture zoneTexteEnonce;
+    TboitePeinture ZoneTexteSolution;
+    TboitePeinture ZoneTexteCours;
+    TboitePeinture ZoneTexteImagiciel;
+    TboitePeinture ZoneFigureImagiciel;
+    TboitePeinture ZoneFigureAccueil;
+
     // Fait désigner ces contrôles par l'enregistrement commun.
     void lier(TdonneesCommunes& d);
+
+    // Crée les huit zones de l'enregistrement, chacune liée à sa boîte à peindre.
+    void creerZones(TdonneesCommunes& d);
 };

@@ -7,22 +7,28 @@
 #include "classeur.h"
 #include "imagefenetre.h"
 #include "libelle.h"
+#include "zoneaffichage.h"
 
 #include <array>
 #include <utility>
+
+TdonneesCommunes::TdonneesCommunes() = default;
+TdonneesCommunes::~TdonneesCommunes() = default;
+TdonneesCommunes::TdonneesCommunes(TdonneesCommunes&&) noexcept = default;
+TdonneesCommunes& TdonneesCommunes::operator=(TdonneesCommunes&&) noexcept = default;
 
 void initialiserDonneesCommunes(TdonneesCommunes& d) {
     // Un enregistrement neuf porte les valeurs de départ ; on y reporte ce qui n'est pas
     // remis à zéro : les zones, les contrôles liés, la plateforme et les textes libres.
     TdonneesCommunes neuf;
-    neuf.zoneFigure = d.zoneFigure;
-    neuf.zoneFigureSolution = d.zoneFigureSolution;
-    neuf.zoneEnonce = d.zoneEnonce;
-    neuf.zoneSolution = d.zoneSolution;
-    neuf.zoneCours = d.zoneCours;
-    neuf.zoneTexteImagiciel = d.zoneTexteImagiciel;
-    neuf.zoneFigureImagiciel = d.zoneFigureImagiciel;
-    neuf.zoneAccueil = d.zoneAccueil;
+    neuf.zoneFigure = std::move(d.zoneFigure);
+    neuf.zoneFigureSolution = std::move(d.zoneFigureSolution);
+    neuf.zoneEnonce = std::move(d.zoneEnonce);
+    neuf.zoneSolution = std::move(d.zoneSolution);
+    neuf.zoneCours = std::move(d.zoneCours);
+    neuf.zoneTexteImagiciel = std::move(d.zoneTexteImagiciel);
+    neuf.zoneFigureImagiciel = std::move(d.zoneFigureImagiciel);
+    neuf.zoneAccueil = std::move(d.zoneAccueil);
     neuf.LabelChapitreExercice = d.LabelChapitreExercice;
     neuf.LabelChapitreCours = d.LabelChapitreCours;
     neuf.LabelChapitreImagiciel = d.LabelChapitreImagiciel;

@@ -20,6 +20,7 @@
 
 #include <bitset>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 struct Tarbre;
@@ -43,20 +44,28 @@ inline constexpr int nombreMaxCases = 30;
 inline constexpr int tailleHistorique = 100;
 
 struct TdonneesCommunes {
+    // Les zones ne sont connues ici que par déclaration : construction, destruction et
+    // déplacement sont définis là où leur type est complet.
+    TdonneesCommunes();
+    ~TdonneesCommunes();
+    TdonneesCommunes(TdonneesCommunes&&) noexcept;
+    TdonneesCommunes& operator=(TdonneesCommunes&&) noexcept;
+
     // 1–3
     TchaineBornee<255> dossierProgramme;
     std::uintptr_t handleFenetre = 0;
     int cibleLien = 0;
 
-    // 4. Les huit zones d'affichage, chacune liée à une boîte à peindre de la fenêtre.
-    TzoneAffichage* zoneFigure = nullptr;
-    TzoneAffichage* zoneFigureSolution = nullptr;
-    TzoneAffichage* zoneEnonce = nullptr;
-    TzoneAffichage* zoneSolution = nullptr;
-    TzoneAffichage* zoneCours = nullptr;
-    TzoneAffichage* zoneTexteImagiciel = nullptr;
-    TzoneAffichage* zoneFigureImagiciel = nullptr;
-    TzoneAffichage* zoneAccueil = nullptr;
+    // 4. Les huit zones d'affichage, possédées par l'enregistrement, chacune liée à une boîte
+    // à peindre de la fenêtre.
+    std::unique_ptr<TzoneAffichage> zoneFigure;
+    std::unique_ptr<TzoneAffichage> zoneFigureSolution;
+    std::unique_ptr<TzoneAffichage> zoneEnonce;
+    std::unique_ptr<TzoneAffichage> zoneSolution;
+    std::unique_ptr<TzoneAffichage> zoneCours;
+    std::unique_ptr<TzoneAffichage> zoneTexteImagiciel;
+    std::unique_ptr<TzoneAffichage> zoneFigureImagiciel;
+    std::unique_ptr<TzoneAffichage> zoneAccueil;
 
     // 5. Dernier événement de souris dans une zone de texte (1 appui, 2 relâché, 3 mouvement).
     int sourisX = 0;
@@ -207,7 +216,7 @@ struct TdonneesCommunes {
 };
 
 // Donne aux champs leurs valeurs de départ (les textes libres et le titre restent tels
-// quels, les références aux contrôles et aux zones ne changent pas).
+// quels, les références aux contrôles et les zones ne changent pas).
 void initialiserDonneesCommunes(TdonneesCommunes& d);
 
 // Champ de réponse k (1 à 3) : Edit1, Edit2 ou Edit3 ; nul hors de 1..3.

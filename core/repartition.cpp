@@ -2,6 +2,7 @@
 
 #include "donneescommunes.h"
 #include "identifiants.h"
+#include "soumission.h"
 
 #include <array>
 
@@ -56,7 +57,11 @@ void poserEnonce(TdonneesCommunes& d) {
 }
 
 void jugerReponse(TdonneesCommunes& d) {
-    appeler(d, &TuniteChapitre::jugerReponse);
+    if (ProcedureChapitre f = procedure(d, &TuniteChapitre::jugerReponse)) {
+        f(d);
+    } else {
+        jugerReponseStandard(d);
+    }
 }
 
 void donnerSolution(TdonneesCommunes& d) {

@@ -29,7 +29,7 @@ const TuniteChapitre* uniteChapitre(int codeChapitre);
 void effacerUnitesChapitre();
 
 // Premier niveau de la répartition, sur codeChapitre. Sans unité pour le code : pas
-// d'énoncé, pas de solution, pas de reprise.
+// d'énoncé, le jugement standard, pas de solution, pas de reprise.
 void poserEnonce(TdonneesCommunes& d);
 void jugerReponse(TdonneesCommunes& d);
 void donnerSolution(TdonneesCommunes& d);

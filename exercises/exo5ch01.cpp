@@ -1,12 +1,14 @@
 #include "exo5ch01.h"
 
-#include "donneescommunes.h"
+#include "soumission.h"
 
 namespace exo5ch01 {
 
 void poserEnonce(TdonneesCommunes&) {}
 
-void jugerReponse(TdonneesCommunes&) {}
+void jugerReponse(TdonneesCommunes& d) {
+    jugerReponseStandard(d);
+}
 
 void donnerSolution(TdonneesCommunes&) {}
 

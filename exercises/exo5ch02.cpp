@@ -1,12 +1,14 @@
 #include "exo5ch02.h"
 
-#include "donneescommunes.h"
+#include "soumission.h"
 
 namespace exo5ch02 {
 
 void poserEnonce(TdonneesCommunes&) {}
 
-void jugerReponse(TdonneesCommunes&) {}
+void jugerReponse(TdonneesCommunes& d) {
+    jugerReponseStandard(d);
+}
 
 void donnerSolution(TdonneesCommunes&) {}
 

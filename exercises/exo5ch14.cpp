@@ -1,14 +1,19 @@
 #include "exo5ch14.h"
 
-#include "donneescommunes.h"
+#include "enonce.h"
+#include "soumission.h"
 
 namespace exo5ch14 {
 
 void poserEnonce(TdonneesCommunes&) {}
 
-void jugerReponse(TdonneesCommunes&) {}
+void jugerReponse(TdonneesCommunes& d) {
+    jugerReponseStandard(d);
+}
 
-void donnerSolution(TdonneesCommunes&) {}
+void donnerSolution(TdonneesCommunes& d) {
+    ecrireSolutionPreparee(d);
+}
 
 void reprendreEnonce(TdonneesCommunes&) {}
 

@@ -16,3 +16,4 @@ struct SousCommande {
 };
 
 int commandeRendre(const std::vector<std::string>& arguments);
+int commandeExercice(const std::vector<std::string>& arguments);

@@ -17,6 +17,9 @@ constexpr std::array sousCommandes{
     SousCommande{"rendre", &commandeRendre,
                  "rendre --texte BALISE [--taille 12] [--style 11] [--couleur #000000] --png "
                  "FICHIER"},
+    SousCommande{"exercice", &commandeExercice,
+                 "exercice INDEX [--graine S] [--question Q] [--reponse R]... [--cases N,N] "
+                 "[--solution]"},
 };
 
 void afficherAide(std::ostream& sortie) {
