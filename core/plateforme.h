@@ -1,14 +1,18 @@
 #pragma once
 
 // Interface des effets qui sortent du programme : sons, bips, question Oui/Non, demandes de
-// rafraîchissement, forme du pointeur de la souris, démarrage et arrêt des minuteries. Le
+// rafraîchissement, forme du pointeur de la souris, démarrage et arrêt des minuteries,
+// position des boîtes à peindre des zones dans la fenêtre. Le
 // noyau n'agit sur le monde que par elle ; ui/ en donne l'implémentation Qt, et
 // TplateformeScriptee une implémentation qui enregistre les appels pour les tests et l'outil
 // de banc.
 
+#include "rectangle.h"
+
 #include <string>
 #include <string_view>
 
+struct TboitePeinture;
 struct Tcontrole;
 struct Tminuterie;
 struct TzoneAffichage;
@@ -36,4 +40,8 @@ public:
     // Démarre ou arrête la minuterie ; l'implémentation tient son état « actif » à jour.
     virtual void demarrerMinuterie(Tminuterie& minuterie) = 0;
     virtual void arreterMinuterie(Tminuterie& minuterie) = 0;
+    // Rectangle de la boîte à peindre dans son panneau, et son déplacement ; la taille et la
+    // visibilité de la boîte elle-même restent dans TboitePeinture.
+    virtual Trectangle rectangleBoite(const TboitePeinture& boite) = 0;
+    virtual void placerBoite(const TboitePeinture& boite, const Trectangle& rectangle) = 0;
 };

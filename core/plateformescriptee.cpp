@@ -1,5 +1,6 @@
 #include "plateformescriptee.h"
 
+#include "boitepeinture.h"
 #include "minuterie.h"
 
 #include <algorithm>
@@ -48,6 +49,19 @@ void TplateformeScriptee::demarrerMinuterie(Tminuterie& minuterie) {
 void TplateformeScriptee::arreterMinuterie(Tminuterie& minuterie) {
     minuterie.actif = false;
     journal.push_back({Appel::ArreterMinuterie, {}, &minuterie});
+}
+
+Trectangle TplateformeScriptee::rectangleBoite(const TboitePeinture& boite) {
+    const auto trouve = rectangles.find(&boite);
+    if (trouve != rectangles.end()) {
+        return trouve->second;
+    }
+    return {0, 0, boite.largeur, boite.hauteur};
+}
+
+void TplateformeScriptee::placerBoite(const TboitePeinture& boite, const Trectangle& rectangle) {
+    rectangles[&boite] = rectangle;
+    journal.push_back({Appel::PlacerBoite, {}, &boite});
 }
 
 int TplateformeScriptee::nombre(Appel genre) const {

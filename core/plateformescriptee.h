@@ -8,6 +8,7 @@
 #include "plateforme.h"
 
 #include <deque>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,7 +24,8 @@ public:
         RedessinerControle,
         Curseur,
         DemarrerMinuterie,
-        ArreterMinuterie
+        ArreterMinuterie,
+        PlacerBoite
     };
 
     struct Tappel {
@@ -40,6 +42,9 @@ public:
 
     std::vector<Tappel> journal;
 
+    // Rectangles des boîtes à peindre ; une boîte inconnue est à (0, 0) avec sa taille.
+    std::map<const TboitePeinture*, Trectangle> rectangles;
+
     bool ouvrirSon(const std::string& fichier) override;
     void jouerSon(const std::string& fichier) override;
     void bip(Bip genre) override;
@@ -49,6 +54,8 @@ public:
     void changerCurseur(FormeCurseur forme) override;
     void demarrerMinuterie(Tminuterie& minuterie) override;
     void arreterMinuterie(Tminuterie& minuterie) override;
+    Trectangle rectangleBoite(const TboitePeinture& boite) override;
+    void placerBoite(const TboitePeinture& boite, const Trectangle& rectangle) override;
 
     // Nombre d'appels du genre donné dans le journal.
     int nombre(Appel genre) const;

@@ -7,6 +7,7 @@
 #include "lecteurson.h"
 #include "objetcadre.h"
 #include "objettexte.h"
+#include "placement.h"
 #include "soumission.h"
 #include "soumissionessai.h"
 #include "verdicts.h"
@@ -209,6 +210,24 @@ TEST_F(Enonce, ChampVidePermisJugeSansCorrecteur) {
     }
     EXPECT_EQ(jugerChamp(d, 0), 6);
     EXPECT_EQ(jugerChamp(d, 4), 6);
+}
+
+TEST_F(Enonce, PlacementDesFigures) {
+    plateforme.rectangles[&controles.ZoneTexteSolution] = {0, 0, 528, 155};
+    plateforme.rectangles[&controles.zoneTexteEnonce] = {0, 28, 780, 271};
+    ecrire(*d.zoneFigureSolution, "ancien", 1, 1);
+    placerFigureSolution(d, 200);
+    EXPECT_EQ(plateforme.rectangles[&controles.ZoneFigureSolution], (Trectangle{323, 5, 200, 145}));
+    EXPECT_TRUE(controles.ZoneFigureSolution.visible);
+    EXPECT_EQ(controles.ZoneFigureSolution.largeur, 200);
+    EXPECT_EQ(d.zoneFigureSolution->largeur, 200) << "la zone prend la taille de sa boîte";
+    EXPECT_EQ(d.zoneFigureSolution->nombreObjets(), 0) << "et elle est vidée";
+
+    placerFigureEnonceCarree(d);
+    EXPECT_EQ(plateforme.rectangles[&controles.zoneFigureEnonce], (Trectangle{514, 33, 261, 261}));
+    placerFigureEnonce(d, 300, 200);
+    EXPECT_EQ(plateforme.rectangles[&controles.zoneFigureEnonce], (Trectangle{475, 94, 300, 200}));
+    EXPECT_EQ(plateforme.nombre(Appel::PlacerBoite), 3);
 }
 
 TEST(Bilan, PourcentageArrondiAuPair) {
