@@ -127,9 +127,14 @@ INSTANTIATE_TEST_SUITE_P(
         CasLibelle{arbreCours, 61,
                    "Déterminer une fonction affine à partir de la donnée de deux "
                    "nombres et de leurs images"},
+        CasLibelle{arbreCours, 67, "Résoudre un système avec la méthode par substitution"},
         CasLibelle{arbreCours, 75, "Déterminer la médiane et la moyenne d'une série"},
+        CasLibelle{arbreCours, 83,
+                   "Calculer un côté connaissant l'angle opposé à ce côté et l'hypoténuse"},
         CasLibelle{arbreCours, 90, "La \"réciproque\" du théorème de Thalès"},
+        CasLibelle{arbreCours, 104, "Calculer le rayon de la section d'un cône par un plan"},
         CasLibelle{arbreCours, 108, "Vecteurs et égalité vectorielle"},
+        CasLibelle{arbreCours, 121, "Distance de deux points dans un repère orthonormé"},
         CasLibelle{arbreCours, 138,
                    "Calculer le côté d'un polygone régulier connaissant le rayon du "
                    "cercle circonscrit"},
