@@ -363,6 +363,14 @@ void reessayer(TdonneesCommunes& d) {
     }
 }
 
+void BoutonCorrectionClick(TdonneesCommunes& d) {
+    validerReponse(d);
+}
+
+void BoutonReessayerClick(TdonneesCommunes& d) {
+    reessayer(d);
+}
+
 void BoutonSolutionClick(TdonneesCommunes& d) {
     if (d.questionTerminee || !d.solutionPermise) {
         return;

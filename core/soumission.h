@@ -41,7 +41,10 @@ void terminerQuestion(TdonneesCommunes& d);
 // Nouvel essai : les champs se rouvrent, le focus va au champ à reprendre.
 void reessayer(TdonneesCommunes& d);
 
-// Gestionnaires des boutons, de la minuterie et des touches des champs.
+// Gestionnaires des boutons, de la minuterie et des touches des champs. Le bouton
+// Correction soumet (validerReponse), le bouton Réessayer rouvre la question (reessayer).
+void BoutonCorrectionClick(TdonneesCommunes& d);
+void BoutonReessayerClick(TdonneesCommunes& d);
 void BoutonSolutionClick(TdonneesCommunes& d);
 void BoutonSuiteClick(TdonneesCommunes& d);
 void BoutonSommaireClick(TdonneesCommunes& d);

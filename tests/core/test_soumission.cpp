@@ -62,11 +62,17 @@ using Soumission = SoumissionEssai;
 
 TEST_F(Soumission, VerdictsSixEtNeufNeComptentPas) {
     lancerExercice(d, uniteessai::bareme3);
-    repondre({"?x"});
+    controles.Edit1.texte = "?x";
+    BoutonCorrectionClick(d);
     EXPECT_EQ(d.essai, 1);
     EXPECT_EQ(textesSolution(), std::vector<std::string>{"Réponse illisible"});
     EXPECT_TRUE(controles.BoutonReessayer.visible);
-    reessayer(d);
+    EXPECT_TRUE(controles.Edit1.lectureSeule);
+    BoutonReessayerClick(d);
+    EXPECT_FALSE(controles.Edit1.lectureSeule);
+    EXPECT_FALSE(controles.BoutonReessayer.visible);
+    EXPECT_TRUE(controles.BoutonCorrection.visible);
+    EXPECT_TRUE(textesSolution().empty()) << "la solution est effacée";
     repondre({"~12"});
     EXPECT_EQ(d.essai, 1);
     reessayer(d);
