@@ -93,6 +93,24 @@ TEST_F(Soumission, ChampVideRefuseSansRienCompter) {
     EXPECT_EQ(uniteessai::nombreAppels(), 0);
 }
 
+TEST_F(Soumission, ReponsesCoupeesEtNettoyees) {
+    lancerExercice(d, uniteessai::troisChamps);
+    std::string longue;
+    for (int i = 0; i < 300; ++i) {
+        longue += "é";
+    }
+    controles.Edit1.texte = "   " + longue;
+    controles.Edit2.texte = std::string("\xff\xfe 2 \xc3", 6);
+    controles.Edit3.texte = " 3  ";
+    validerReponse(d);
+    EXPECT_EQ(d.reponseDonnee[1].texte(), longue.substr(0, 2 * 117))
+        << "120 caractères, puis les espaces de tête retirés";
+    EXPECT_EQ(d.reponseDonnee[2].texte(), std::string("\xff\xfe 2 \xc3", 6));
+    EXPECT_EQ(d.reponseDonnee[3].texte(), "3");
+    EXPECT_EQ(textesSolution(),
+              (std::vector<std::string>{"La réponse a est fausse.", "La réponse b est fausse."}));
+}
+
 TEST_F(Soumission, ReponseVidePermise) {
     lancerExercice(d, uniteessai::videPermis);
     repondre({"  "});
