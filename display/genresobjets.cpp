@@ -1,22 +1,37 @@
 #include "genresobjets.h"
 
+#include "cerclefigure.h"
+#include "courbefigure.h"
+#include "lignefigure.h"
 #include "objetcadre.h"
+#include "objetdivision.h"
 #include "objetimage.h"
 #include "objetimagecontrole.h"
 #include "objettexte.h"
+#include "pointfigure.h"
+#include "polygonefigure.h"
 
 #include <array>
 
 namespace {
 
+constexpr int genreMaximum = 42;
+
 template <class T> std::unique_ptr<TobjetZone> fabriquer() {
     return std::make_unique<T>();
 }
 
-constexpr int genreMaximum = 42;
+// Objet de figure d'un genre donné (plusieurs genres partagent une classe).
+template <class T, int genre> std::unique_ptr<TobjetZone> fabriquerFigure() {
+    return std::make_unique<T>(genre);
+}
 
-// Genres disponibles dans cette couche ; les figures (1, 4–6, 9–17, 19–23, 26, 29–33, 35,
-// 38, 40–42), la division posée (8), le tableau (27) et le diagramme (28) viennent s'y
+template <class T, int... genres>
+void inscrireFigures(std::array<TfabriqueObjet, genreMaximum + 1>& t) {
+    ((t[genres] = &fabriquerFigure<T, genres>), ...);
+}
+
+// Genres disponibles dans cette couche ; le tableau (27) et le diagramme (28) viennent s'y
 // ajouter.
 std::array<TfabriqueObjet, genreMaximum + 1>& table() {
     static std::array<TfabriqueObjet, genreMaximum + 1> fabriques = [] {
@@ -25,6 +40,13 @@ std::array<TfabriqueObjet, genreMaximum + 1>& table() {
         t[Tcadre::genreCadre] = &fabriquer<Tcadre>;
         t[Timage::genreImage] = &fabriquer<Timage>;
         t[TimageControle::genreImageControle] = &fabriquer<TimageControle>;
+        t[Tdivision::genreDivision] = &fabriquer<Tdivision>;
+        t[TpolygoneFigure::genrePolygone] = &fabriquer<TpolygoneFigure>;
+        t[TcourbeFigure::genreCourbe] = &fabriquer<TcourbeFigure>;
+        inscrireFigures<TpointFigure, 1, 10, 12, 13, 14, 15, 17, 19, 21, 22, 23, 31, 32, 33, 35, 38,
+                        40, 42>(t);
+        inscrireFigures<TligneFigure, 4, 5, 9, 11, 26, 30>(t);
+        inscrireFigures<TcercleFigure, 6, 20, 29>(t);
         return t;
     }();
     return fabriques;

@@ -128,6 +128,20 @@ void viderZone(TzoneAffichage& zone) {
     zone.fond = true;
     zone.figee = false;
     bornesZone(zone);
+    zone.pasX = zone.pasY = 1;
+    zone.quadrillageCarre = true;
+    zone.xGraduation = zone.yGraduation = 3;
+    // Par des chaînes construites : l'affectation d'un littéral fait avertir g++ 12 à tort.
+    zone.texteGraduationX = std::string("3");
+    zone.texteGraduationY = std::string("3");
+    zone.nomAxeX = std::string("x");
+    zone.nomAxeY = std::string("y");
+    zone.texteOrigine = std::string("0");
+    zone.sansAxes = zone.grillePolaire = zone.grilleTriangulaire = false;
+    zone.pasAngle = 10;
+    zone.nombreRayons = 36;
+    zone.rayonMax = 10;
+    zone.rayonMin = 3;
     zone.couleurAxes = 0xFF0000;
     zone.repereVisible = false;
 }

@@ -43,6 +43,24 @@ struct TzoneAffichage {
     double xMax = 0;
     double yMin = 0;
     double yMax = 0;
+    // Grille et axes des figures, peints quand `repereVisible`.
+    double pasX = 1;
+    double pasY = 1;
+    bool quadrillageCarre = true;
+    double xGraduation = 3;
+    double yGraduation = 3;
+    std::string texteGraduationX = "3";
+    std::string texteGraduationY = "3";
+    std::string nomAxeX = "x";
+    std::string nomAxeY = "y";
+    std::string texteOrigine = "0";
+    bool sansAxes = false;
+    bool grillePolaire = false;
+    double pasAngle = 10;
+    int nombreRayons = 36;
+    double rayonMax = 10;
+    double rayonMin = 3;
+    bool grilleTriangulaire = false;
     int objetSaisi = 0;
     double sourisReelX = 0;
     double sourisReelY = 0;

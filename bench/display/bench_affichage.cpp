@@ -1,8 +1,11 @@
 // Mesures du moteur d'affichage : une ligne d'énoncé de 60 caractères (fraction, exposant,
-// racine) mise en page et peinte sur une QImage, et le dessin d'une zone de 40 textes.
+// racine) mise en page et peinte sur une QImage, le dessin d'une zone de 40 textes, et le
+// glisser d'un point dont dépendent 40 objets de figure (recalcul et dessin de la zone).
 
 #include "boitepeinture.h"
 #include "canevas.h"
+#include "figures.h"
+#include "marquesfigure.h"
 #include "textemarque.h"
 #include "zoneaffichage.h"
 
@@ -10,13 +13,13 @@
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
+#include <cmath>
 #include <memory>
 #include <string>
 
 namespace {
 
-const std::string ligneEnonce =
-    "Calculer A = $F2,5 * 100;4; + 3 x\u00b2 - $453$4 pour x = 7,5 cm.";
+const std::string ligneEnonce = "Calculer A = $F2,5 * 100;4; + 3 x\u00b2 - $453$4 pour x = 7,5 cm.";
 
 void BM_LigneEnonce(benchmark::State& etat) {
     QImage image(800, 100, QImage::Format_RGB32);
@@ -57,6 +60,66 @@ void BM_Zone40Textes(benchmark::State& etat) {
     libererZone(zone);
 }
 BENCHMARK(BM_Zone40Textes)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+// Une figure dont tout dépend du point déplaçable A : triangle, milieux, droites,
+// perpendiculaire, intersection, cercles, points tournés, angle droit et codage.
+void construireFigure(TzoneAffichage& zone) {
+    pointDeplacable(zone, "A", 0xFF0000, -3, -2);
+    pointEtiquete(zone, "B", 0, 4, -2, 0.5, 0);
+    pointEtiquete(zone, "C", 0, -3, 3, -1.5, -1);
+    segmentSimple(zone, "A", "B", 0);
+    segmentSimple(zone, "A", "C", 0);
+    segmentSimple(zone, "B", "C", 0);
+    droiteParPoints(zone, "A", "B", 0x808080, 2, 1);
+    perpendiculaire(zone, "h", "C", "(AB)", 0x808080, 3, 1);
+    pointIntersectionDroites(zone, "H", "h", "(AB)", 0.5, 0, 0x0000FF);
+    milieu(zone, "I", "A", "B", 0, 0.2, 0x0000FF);
+    milieu(zone, "J", "A", "C", -1.5, 0, 0x0000FF);
+    cercle(zone, "c", "I", "A", 0xFF0000, 1, 1);
+    mediatrice(zone, "m", "A", "C", 0x00A000, 1, 1);
+    mesureLongueur(zone, "l", "A", "B", 2, 0, 0.3, 0);
+    angleDroit(zone, "d", "H", "C", "B", 0.3, 0, 0);
+    codageSegment(zone, "k", "A", "I", 0.2, 0x0000FF, 2);
+    for (int i = 0; i < 8; ++i) {
+        std::string p(1, 'R');
+        p += std::to_string(i);
+        pointTourne(zone, p, "A", "J", 20.0 * (i + 1), 0, 0, 0x800080);
+        segmentSimple(zone, "A", p, 0x800080);
+    }
+}
+
+void BM_GlisserPointFigure(benchmark::State& etat) {
+    QImage image(500, 360, QImage::Format_RGB32);
+    TboitePeinture boite;
+    boite.largeur = 500;
+    boite.hauteur = 360;
+    std::unique_ptr<TzoneAffichage> zone;
+    creerZone(boite, zone);
+    boite.repeindre = [&] {
+        QPainter peintre(&image);
+        dessinerZone(*zone, peintre);
+    };
+    construireFigure(*zone);
+    sourisZone(*zone, xEcran(*zone, -3), yEcran(*zone, -2), 1);
+    if (zone->objetSaisi != 1) {
+        etat.SkipWithError("le point A n'est pas saisi");
+    }
+    int pas = 0;
+    for (auto _ : etat) {
+        // Va-et-vient sur un cercle autour de la position de départ.
+        const double a = 0.1 * (pas++ % 60);
+        sourisZone(*zone, xEcran(*zone, -3 + 0.5 * std::cos(a)),
+                   yEcran(*zone, -2 + 0.5 * std::sin(a)), 3);
+    }
+    sourisZone(*zone, 0, 0, 2);
+    // Tous les objets sauf A, B et C dépendent de A.
+    etat.counters["objets_dependants"] = zone->nombreObjets() - 3;
+    libererZone(zone);
+}
+BENCHMARK(BM_GlisserPointFigure)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);

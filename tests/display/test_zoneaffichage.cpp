@@ -144,7 +144,7 @@ TEST_F(Zone, ObjetsNommes) {
     EXPECT_EQ(zone->objet(i)->nom, "abcdefghijklmnopqrst");
     EXPECT_EQ(indiceObjet(*zone, long25), i);
     EXPECT_EQ(ajouterObjet(*zone, "genreInconnu", 99), 0);
-    EXPECT_EQ(ajouterObjet(*zone, "genrePasEncoreLa", 4), 0);
+    EXPECT_EQ(ajouterObjet(*zone, "genreJamaisCree", 24), 0);
     EXPECT_EQ(zone->objet(0), nullptr);
     EXPECT_EQ(zone->objet(zone->nombreObjets() + 1), nullptr);
 }

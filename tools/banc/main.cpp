@@ -16,7 +16,11 @@ namespace {
 constexpr std::array sousCommandes{
     SousCommande{"rendre", &commandeRendre,
                  "rendre --texte BALISE [--taille 12] [--style 11] [--couleur #000000] --png "
-                 "FICHIER"},
+                 "FICHIER\n"
+                 "  rendre --figure exemple --png FICHIER\n"
+                 "      triangle rectangle, milieu, cercle, angle droit et codages, 500 × 360\n"
+                 "  rendre --division DIVIDENDE/DIVISEUR [--decimales 0] --png FICHIER\n"
+                 "      division posée, 400 × 300 → {\"quotient\", \"restes\"}"},
     SousCommande{"exercice", &commandeExercice,
                  "exercice INDEX [--graine S] [--question Q] [--reponse R]... [--cases N,N] "
                  "[--solution]"},

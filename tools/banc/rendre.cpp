@@ -1,10 +1,13 @@
 // calvane-banc rendre : une ligne de texte balisé dessinée sur une image blanche de
 // 800 × 100 pixels, coin haut-gauche en (10, 20) ; écrit le PNG et rend la position de la
-// plume et les zones cliquables inscrites pendant le dessin.
+// plume et les zones cliquables inscrites pendant le dessin. Avec --figure ou --division au
+// lieu de --texte, une figure d'exemple ou une division posée peinte dans une zone.
 
 #include "arguments.h"
+#include "blocdivision.h"
 #include "canevas.h"
 #include "clelien.h"
+#include "exemplesfigure.h"
 #include "textemarque.h"
 #include "zonescliquables.h"
 
@@ -47,17 +50,37 @@ void assurerApplication() {
 } // namespace
 
 int commandeRendre(const std::vector<std::string>& brut) {
-    const Arguments args(brut, {"texte", "taille", "style", "couleur", "png"}, {});
+    const Arguments args(
+        brut, {"texte", "taille", "style", "couleur", "png", "figure", "division", "decimales"},
+        {});
     if (!args.positionnels().empty()) {
         throw ErreurArguments("argument inattendu : " + args.positionnels().front());
     }
     const auto texte = args.valeur("texte");
+    const auto figure = args.valeur("figure");
+    const auto division = args.valeur("division");
     const auto png = args.valeur("png");
-    if (!texte) {
+    if ((texte ? 1 : 0) + (figure ? 1 : 0) + (division ? 1 : 0) > 1) {
+        throw ErreurArguments("--texte, --figure et --division s'excluent");
+    }
+    if (!texte && !figure && !division) {
         throw ErreurArguments("--texte est obligatoire");
     }
     if (!png) {
         throw ErreurArguments("--png est obligatoire");
+    }
+    if (figure || division) {
+        const long long decimales =
+            Arguments::entier("decimales", args.valeur("decimales").value_or("0"));
+        if (decimales < 0 || decimales > decimalesMaximum) {
+            throw ErreurArguments("--decimales : entre 0 et " + std::to_string(decimalesMaximum));
+        }
+        assurerApplication();
+        const nlohmann::json sortie =
+            figure ? rendreFigureExemple(*figure, *png)
+                   : rendreDivisionExemple(*division, static_cast<int>(decimales), *png);
+        std::cout << sortie.dump() << "\n";
+        return 0;
     }
     const long long taille = Arguments::entier("taille", args.valeur("taille").value_or("12"));
     if (taille < 1 || taille > 200) {
