@@ -30,6 +30,9 @@ constexpr std::array sousCommandes{
                  "appuie en\n"
                  "      (X1, Y1), déplace et relâche en (X2, Y2) avant le dessin\n"
                  "      → {\"exemple\", \"largeur\", \"hauteur\", \"valeurs\" (diagrammes)}"},
+    SousCommande{"exercice", &commandeExercice,
+                 "exercice INDEX [--graine S] [--question Q] [--reponse R]... [--cases N,N] "
+                 "[--solution]"},
 };
 
 void afficherAide(std::ostream& sortie) {

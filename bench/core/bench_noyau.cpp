@@ -1,0 +1,71 @@
+// Mesures du noyau : le jugement d'une réponse à trois champs de bout en bout, sans fenêtre,
+// de validerReponse jusqu'à terminerQuestion (solution écrite, score, boutons).
+
+#include "champsaisie.h"
+#include "champsreponse.h"
+#include "controlesfenetre.h"
+#include "donneescommunes.h"
+#include "enonce.h"
+#include "exercice.h"
+#include "plateformescriptee.h"
+#include "repartition.h"
+#include "soumission.h"
+#include "verdict.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void poserTroisChamps(TdonneesCommunes& d) {
+    d.titreExercice = "Trois champs";
+    d.bareme = 6;
+    preparerChampsReponse(d, 3);
+    etiquetterABC(d);
+    for (int k = 1; k <= 3; ++k) {
+        d.reponseAttendue[k] = "x^2+6x+" + std::to_string(k);
+        d.lettresPermises[k] = "x";
+    }
+    d.texte1 = "$nLa solution : $5x$1 ...";
+    ajouterLigneEnonce(d, "Développer et réduire :", 2);
+}
+
+// Correcteur de mesure : comparaison des textes, sans l'analyse des expressions.
+int comparerTextes(TdonneesCommunes& d, int k) {
+    return d.reponseDonnee[k].texte() == d.reponseAttendue[k].texte() ? verdict::exact
+                                                                      : verdict::faux;
+}
+
+void BM_JugerTroisChamps(benchmark::State& etat) {
+    TcontrolesFenetre controles;
+    TplateformeScriptee plateforme;
+    TdonneesCommunes d;
+    initialiserDonneesCommunes(d);
+    controles.lier(d);
+    controles.creerZones(d);
+    d.plateforme = &plateforme;
+    inscrireUniteChapitre(
+        2, {poserTroisChamps, jugerReponseStandard, ecrireSolutionPreparee, nullptr});
+    inscrireCorrecteurChamp(comparerTextes);
+    d.numeroExercice = 30;
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        poserQuestion(d, false);
+        for (int k = 1; k <= 3; ++k) {
+            champReponse(d, k)->texte = "  x^2+6x+" + std::to_string(k) + " ";
+        }
+        plateforme.effacerJournal();
+        etat.ResumeTiming();
+        validerReponse(d);
+        benchmark::DoNotOptimize(d.points);
+    }
+    if (!d.questionTerminee || d.points != 6) {
+        etat.SkipWithError("la réponse devait être exacte");
+    }
+    effacerUnitesChapitre();
+    inscrireCorrecteurChamp({});
+}
+BENCHMARK(BM_JugerTroisChamps)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,6 @@
+#include "renvoiscontenu.h"
+
+TrenvoisContenu& renvoisContenu() {
+    static TrenvoisContenu renvois;
+    return renvois;
+}

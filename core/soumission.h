@@ -1,0 +1,63 @@
+#pragma once
+
+// Soumission d'une réponse et ce qui la suit : lecture des champs, refus d'une réponse
+// incomplète, jugement par l'unité du chapitre, verdict, points et essais, nouvel essai ou
+// solution, fin de la question avec la solution et le score, délai d'un battement avant
+// les boutons Suite et Sommaire.
+
+#include <functional>
+#include <string_view>
+
+struct TdonneesCommunes;
+
+// Correcteur d'un champ de réponse : juge le champ k (1 à 3) selon son genre de réponse
+// typeReponse[k], écrit ses messages et rend le code de verdict. La couche d'analyse
+// l'inscrit au démarrage.
+using TcorrecteurChamp = std::function<int(TdonneesCommunes&, int)>;
+void inscrireCorrecteurChamp(TcorrecteurChamp correcteur);
+
+// Juge le champ k : une réponse vide permise est exacte si l'attendu est vide aussi, fausse
+// si un seul des deux l'est ; sinon le correcteur inscrit décide (sans correcteur, le champ
+// est illisible : verdict 6).
+int jugerChamp(TdonneesCommunes& d, int k);
+
+// Le point d'entrée unique de la soumission (Entrée dans un champ, bouton Correction,
+// bouton Solution, choix d'une case en choix unique).
+void validerReponse(TdonneesCommunes& d);
+
+// Jugement standard : trois champs, deux champs, choix unique ou un champ.
+void jugerReponseStandard(TdonneesCommunes& d);
+void verifierUneReponse(TdonneesCommunes& d);
+void verifierDeuxReponses(TdonneesCommunes& d);
+void verifierTroisReponses(TdonneesCommunes& d);
+void verifierChoixUnique(TdonneesCommunes& d);
+
+// Verrouille l'énoncé et fait écrire la solution par l'unité du chapitre.
+void afficherSolution(TdonneesCommunes& d);
+
+// Fin d'une question terminée : solution, points, ligne de score, bouton Suite ou Sommaire.
+void terminerQuestion(TdonneesCommunes& d);
+
+// Nouvel essai : les champs se rouvrent, le focus va au champ à reprendre.
+void reessayer(TdonneesCommunes& d);
+
+// Gestionnaires des boutons, de la minuterie et des touches des champs. Le bouton
+// Correction soumet (validerReponse), le bouton Réessayer rouvre la question (reessayer).
+void BoutonCorrectionClick(TdonneesCommunes& d);
+void BoutonReessayerClick(TdonneesCommunes& d);
+void BoutonSolutionClick(TdonneesCommunes& d);
+void BoutonSuiteClick(TdonneesCommunes& d);
+void BoutonSommaireClick(TdonneesCommunes& d);
+void TimerTimer(TdonneesCommunes& d);
+
+inline constexpr int toucheEntree = 13;
+inline constexpr int toucheHaut = 38;
+inline constexpr int toucheBas = 40;
+// Touche virtuelle reçue par le champ k (1 à 3) : Entrée soumet, les flèches passent d'un
+// champ visible à l'autre.
+void EditKeyDown(TdonneesCommunes& d, int k, int touche);
+
+// Lit une liste de nombres séparés par « \ » dans les entiers 1, 2, … de la zone de la
+// figure de l'énoncé, chacun arrondi à l'entier le plus proche (valeurs attendues d'un
+// diagramme). Les nombres au-delà de la table sont ignorés.
+void lireValeursAttendues(TdonneesCommunes& d, std::string_view texte);

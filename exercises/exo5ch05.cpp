@@ -1,0 +1,18 @@
+#include "exo5ch05.h"
+
+#include "enonce.h"
+#include "soumission.h"
+
+namespace exo5ch05 {
+
+void poserEnonce(TdonneesCommunes&) {}
+
+void jugerReponse(TdonneesCommunes& d) {
+    jugerReponseStandard(d);
+}
+
+void donnerSolution(TdonneesCommunes& d) {
+    ecrireSolutionPreparee(d);
+}
+
+} // namespace exo5ch05

@@ -1,0 +1,18 @@
+#pragma once
+
+// Unité du chapitre 13, « Coordonnées et distances » : les exercices des indices 520 à 552 de
+// l'arbre des exercices. Chaque procédure choisit son bras sur numeroExercice ; un indice qu'aucun
+// bras ne cite prend la conduite par défaut.
+
+struct TdonneesCommunes;
+
+namespace exo5ch13 {
+
+// Construit l'énoncé de la question en cours.
+void poserEnonce(TdonneesCommunes& d);
+// Juge la réponse donnée.
+void jugerReponse(TdonneesCommunes& d);
+// Écrit la solution de la question terminée.
+void donnerSolution(TdonneesCommunes& d);
+
+} // namespace exo5ch13

@@ -1,0 +1,89 @@
+#include "donneescommunes.h"
+#include "identifiants.h"
+#include "inscriptionchapitres.h"
+#include "repartition.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> journal;
+
+void poser(TdonneesCommunes& d) {
+    journal.push_back("poser " + std::to_string(d.numeroExercice));
+}
+void juger(TdonneesCommunes& d) {
+    journal.push_back("juger " + std::to_string(d.numeroExercice));
+}
+void resoudre(TdonneesCommunes& d) {
+    journal.push_back("solution " + std::to_string(d.numeroExercice));
+}
+void reprendre(TdonneesCommunes& d) {
+    journal.push_back("reprendre " + std::to_string(d.numeroExercice));
+}
+
+class Repartition : public testing::Test {
+protected:
+    void SetUp() override {
+        effacerUnitesChapitre();
+        journal.clear();
+    }
+    void TearDown() override { effacerUnitesChapitre(); }
+    TdonneesCommunes d;
+};
+
+TEST_F(Repartition, LesQuatorzeUnitesSInscrivent) {
+    inscrireChapitres();
+    for (int code = premierCodeChapitre; code <= dernierCodeChapitre; ++code) {
+        const TuniteChapitre* unite = uniteChapitre(code);
+        ASSERT_NE(unite, nullptr) << code;
+        EXPECT_NE(unite->poserEnonce, nullptr);
+        EXPECT_NE(unite->jugerReponse, nullptr);
+        EXPECT_NE(unite->donnerSolution, nullptr);
+        const bool reprise = code == 13 || code == 15;
+        EXPECT_EQ(unite->reprendreEnonce != nullptr, reprise) << code;
+    }
+    for (int code : {0, 1, 16, 517}) {
+        EXPECT_EQ(uniteChapitre(code), nullptr) << code;
+    }
+    // Des unités sans bras : la répartition passe sans rien construire.
+    d.codeChapitre = chapitreDExercice(9);
+    d.numeroExercice = 9;
+    poserEnonce(d);
+    EXPECT_EQ(d.nombreChamps, 0);
+}
+
+TEST_F(Repartition, PremierNiveauSurLeCodeDeChapitre) {
+    inscrireUniteChapitre(5, {poser, juger, resoudre, nullptr});
+    inscrireUniteChapitre(13, {poser, juger, resoudre, reprendre});
+    d.codeChapitre = 5;
+    d.numeroExercice = 180;
+    poserEnonce(d);
+    jugerReponse(d);
+    donnerSolution(d);
+    reprendreEnonce(d);
+    d.codeChapitre = 13;
+    d.numeroExercice = 490;
+    reprendreEnonce(d);
+    EXPECT_EQ(journal, (std::vector<std::string>{"poser 180", "juger 180", "solution 180",
+                                                 "reprendre 490"}));
+}
+
+TEST_F(Repartition, CodesSansUniteNeFontRien) {
+    inscrireUniteChapitre(2, {poser, juger, resoudre, reprendre});
+    inscrireUniteChapitre(16, {poser, juger, resoudre, reprendre});
+    inscrireUniteChapitre(1, {poser, juger, resoudre, reprendre});
+    for (int code : {0, 1, 3, 16, -2, 1000}) {
+        d.codeChapitre = code;
+        poserEnonce(d);
+        jugerReponse(d);
+        donnerSolution(d);
+        reprendreEnonce(d);
+    }
+    EXPECT_TRUE(journal.empty());
+}
+
+} // namespace

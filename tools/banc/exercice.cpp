@@ -1,0 +1,192 @@
+// calvane-banc exercice : pose une question d'un exercice sans fenêtre, soumet au besoin
+// des réponses ou des cases, et écrit l'énoncé, les champs, le verdict et la solution en
+// JSON.
+
+#include "exercice.h"
+#include "arbreexercices.h"
+#include "arguments.h"
+#include "champsaisie.h"
+#include "commandes.h"
+#include "controlesfenetre.h"
+#include "donneescommunes.h"
+#include "inscriptionchapitres.h"
+#include "objettexte.h"
+#include "plateformescriptee.h"
+#include "repartition.h"
+#include "soumission.h"
+#include "zoneaffichage.h"
+
+#include <nlohmann/json.hpp>
+
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using json = nlohmann::json;
+
+// Textes de la zone de solution déjà écrits quand la solution commence : ce sont les
+// messages du jugement. Le jugement du chapitre est enveloppé pour les compter.
+int textesAvantSolution = -1;
+ProcedureChapitre jugementDuChapitre = nullptr;
+
+int nombreTextes(const TzoneAffichage& zone) {
+    int n = 0;
+    for (const auto& objet : zone.objets) {
+        n += dynamic_cast<const Ttexte*>(objet.get()) != nullptr ? 1 : 0;
+    }
+    return n;
+}
+
+void jugerEnComptant(TdonneesCommunes& d) {
+    if (jugementDuChapitre != nullptr) {
+        jugementDuChapitre(d);
+    } else {
+        jugerReponseStandard(d);
+    }
+    textesAvantSolution = d.zoneSolution ? nombreTextes(*d.zoneSolution) : 0;
+}
+
+json texteZone(const Ttexte& t, const TzoneAffichage& zone) {
+    return {{"ligne", t.y / 18 + 0.5}, {"colonne", t.x / 8 - zone.marge}, {"texte", t.texte}};
+}
+
+std::vector<int> lireCases(const std::string& texte) {
+    std::vector<int> cases;
+    std::stringstream flux(texte);
+    std::string morceau;
+    while (std::getline(flux, morceau, ',')) {
+        const long long n = Arguments::entier("cases", morceau);
+        if (n < 1 || n > nombreMaxCases) {
+            throw ErreurArguments("--cases : numéro de case hors de 1..30 : " + morceau);
+        }
+        cases.push_back(static_cast<int>(n));
+    }
+    return cases;
+}
+
+} // namespace
+
+int commandeExercice(const std::vector<std::string>& brut) {
+    const Arguments arguments(brut, {"graine", "question", "reponse", "cases"}, {"solution"});
+    if (arguments.positionnels().size() != 1) {
+        throw ErreurArguments("un seul INDEX attendu");
+    }
+    const long long index = Arguments::entier("INDEX", arguments.positionnels()[0]);
+    const TarbreContenu& arbre = arbreExercices();
+    if (!arbre.contient(static_cast<int>(index)) || arbre.aDesEnfants(static_cast<int>(index))) {
+        throw ErreurArguments("INDEX doit désigner un exercice (une feuille de 0 à 604)");
+    }
+    const long long question =
+        Arguments::entier("question", arguments.valeur("question").value_or("1"));
+    if (question < 1) {
+        throw ErreurArguments("--question commence à 1");
+    }
+    Arguments::entier("graine", arguments.valeur("graine").value_or("1"));
+    const std::vector<std::string> reponses = arguments.valeurs("reponse");
+    if (reponses.size() > 3) {
+        throw ErreurArguments("au plus trois --reponse");
+    }
+    const std::vector<int> cases = lireCases(arguments.valeur("cases").value_or(""));
+
+    TcontrolesFenetre controles;
+    TplateformeScriptee plateforme;
+    TdonneesCommunes d;
+    initialiserDonneesCommunes(d);
+    controles.lier(d);
+    controles.creerZones(d);
+    d.plateforme = &plateforme;
+    inscrireChapitres();
+
+    d.numeroExercice = static_cast<int>(index);
+    lancerExercice(d, d.numeroExercice);
+    while (d.numeroQuestion < question && d.numeroQuestion < d.nombreQuestions) {
+        poserQuestion(d, true);
+    }
+    if (d.zoneEnonce->nombreObjets() == 0 && d.nombreChamps == 0 &&
+        d.modeReponse != modeReponseCases) {
+        std::cerr << "calvane-banc exercice : l'exercice " << index << " n'a pas encore d'énoncé\n";
+        return 2;
+    }
+    if (question > d.nombreQuestions) {
+        throw ErreurArguments("--question au-delà des " + std::to_string(d.nombreQuestions) +
+                              " questions de la série");
+    }
+
+    json sortie{
+        {"titre", d.titreExercice}, {"nombre_questions", d.nombreQuestions}, {"bareme", d.bareme}};
+    json enonce = json::array();
+    for (const auto& objet : d.zoneEnonce->objets) {
+        if (const auto* t = dynamic_cast<const Ttexte*>(objet.get())) {
+            enonce.push_back(texteZone(*t, *d.zoneEnonce));
+        }
+    }
+    sortie["enonce"] = enonce;
+    json champs = json::array();
+    for (int k = 1; k <= d.nombreChamps; ++k) {
+        champs.push_back({{"type", d.typeReponse[k]},
+                          {"attendu", d.reponseAttendue[k].texte()},
+                          {"valeur", d.valeurAttendue[k]},
+                          {"lettres", d.lettresPermises[k].texte()},
+                          {"precision", d.precision[k]}});
+    }
+    sortie["champs"] = champs;
+    json tableCases = json::array();
+    for (int n = 1; n <= nombreMaxCases; ++n) {
+        const TcaseChoix& c = d.cases[n];
+        if (c.active) {
+            tableCases.push_back(
+                {{"numero", n},
+                 {"texte", c.etiquette != 0 ? d.etiquettes[c.etiquette].texte.texte() : ""},
+                 {"juste", d.choixUnique ? n == d.caseJuste
+                                         : d.casesJustes.test(static_cast<std::size_t>(n))}});
+        }
+    }
+    sortie["cases"] = tableCases;
+
+    const bool soumettre = !reponses.empty() || !cases.empty() || arguments.drapeau("solution");
+    if (soumettre) {
+        if (const TuniteChapitre* unite = uniteChapitre(d.codeChapitre)) {
+            TuniteChapitre enveloppe = *unite;
+            jugementDuChapitre = unite->jugerReponse;
+            enveloppe.jugerReponse = jugerEnComptant;
+            inscrireUniteChapitre(d.codeChapitre, enveloppe);
+        }
+        for (std::size_t k = 0; k < reponses.size(); ++k) {
+            champReponse(d, static_cast<int>(k) + 1)->texte = reponses[k];
+        }
+        for (int n : cases) {
+            d.cases[n].choisie = true;
+        }
+        if (arguments.drapeau("solution")) {
+            d.solutionDemandee = true;
+            d.solutionsDemandees += 1;
+        }
+        textesAvantSolution = -1;
+        validerReponse(d);
+
+        json messages = json::array();
+        json solution = json::array();
+        int rang = 0;
+        for (const auto& objet : d.zoneSolution->objets) {
+            if (const auto* t = dynamic_cast<const Ttexte*>(objet.get())) {
+                const bool message = textesAvantSolution < 0 || rang < textesAvantSolution;
+                if (message && !d.solutionDemandee) {
+                    messages.push_back(t->texte);
+                } else {
+                    solution.push_back({{"ligne", t->y / 18}, {"texte", t->texte}});
+                }
+                ++rang;
+            }
+        }
+        sortie["verdict"] = d.codeVerdict;
+        sortie["points"] = d.points;
+        sortie["essai"] = d.essai;
+        sortie["messages"] = messages;
+        sortie["solution"] = solution;
+    }
+    std::cout << sortie.dump() << "\n";
+    return 0;
+}
