@@ -9,6 +9,7 @@
 #include "commandes.h"
 #include "controlesfenetre.h"
 #include "donneescommunes.h"
+#include "hasard.h"
 #include "inscriptionchapitres.h"
 #include "objettexte.h"
 #include "plateformescriptee.h"
@@ -84,7 +85,7 @@ int commandeExercice(const std::vector<std::string>& brut) {
     if (question < 1) {
         throw ErreurArguments("--question commence à 1");
     }
-    Arguments::entier("graine", arguments.valeur("graine").value_or("1"));
+    const long long graine = Arguments::entier("graine", arguments.valeur("graine").value_or("1"));
     const std::vector<std::string> reponses = arguments.valeurs("reponse");
     if (reponses.size() > 3) {
         throw ErreurArguments("au plus trois --reponse");
@@ -99,6 +100,7 @@ int commandeExercice(const std::vector<std::string>& brut) {
     controles.creerZones(d);
     d.plateforme = &plateforme;
     inscrireChapitres();
+    nombres::initialiserHasard(static_cast<std::uint64_t>(graine));
 
     d.numeroExercice = static_cast<int>(index);
     lancerExercice(d, d.numeroExercice);
