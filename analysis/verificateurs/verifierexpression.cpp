@@ -73,9 +73,12 @@ constexpr std::array resultats{
 } // namespace
 
 int verifierExpression(TdonneesCommunes& d, int a) {
+    // Comme pour les nombres, une tolérance nulle vaut 1e-9 : deux écritures d'une même
+    // expression ne donnent pas toujours le même double (« (x+1)/3 » et « x/3+1/3 »).
+    const double tolerance = d.precision[a] == 0 ? 1e-9 : d.precision[a];
     const int resultat =
         analexpr::comparerExpressions(d.reponseDonnee[a], d.reponseAttendue[a],
-                                      d.lettresPermises[a], d.precision[a], d.typeReponse[a]);
+                                      d.lettresPermises[a], tolerance, d.typeReponse[a]);
     auto trouve =
         std::find_if(resultats.begin(), resultats.end(),
                      [resultat](const TresultatExpression& r) { return r.resultat == resultat; });
