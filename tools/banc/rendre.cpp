@@ -4,6 +4,7 @@
 // lieu de --texte, une figure d'exemple ou une division posée peinte dans une zone ; avec
 // --exemple, un tableau ou un diagramme d'exemple (exemplestableaux.h).
 
+#include "applicationqt.h"
 #include "arguments.h"
 #include "blocdivision.h"
 #include "canevas.h"
@@ -13,7 +14,6 @@
 #include "textemarque.h"
 #include "zonescliquables.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -32,21 +32,6 @@ Tcouleur lireCouleur(const std::string& texte) {
         throw ErreurArguments("--couleur : couleur #RRGGBB attendue, pas « " + texte + " »");
     }
     return static_cast<Tcouleur>(std::stoul(texte.substr(1), nullptr, 16));
-}
-
-// L'application Qt sans fenêtre qu'exigent les polices ; la plateforme hors écran est
-// choisie quand aucune ne l'est.
-void assurerApplication() {
-    if (QGuiApplication::instance() != nullptr) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char nom[] = "calvane-banc";
-    static char* argv[] = {nom, nullptr};
-    static const auto application = std::make_unique<QGuiApplication>(argc, argv);
 }
 
 } // namespace
