@@ -16,6 +16,12 @@ struct TuniteChapitre {
     ProcedureChapitre jugerReponse = nullptr;
     ProcedureChapitre donnerSolution = nullptr;
     ProcedureChapitre reprendreEnonce = nullptr;
+    // Pour « calvane-banc parcours » : mettent dans l'état une réponse juste, ou une réponse
+    // fausse, à la question posée (textes des champs, cases choisies, figure dans un état
+    // juste ou faux). Nulles : les réponses se déduisent des attendus de la question
+    // (reponseAttendue, valeurAttendue, casesJustes).
+    ProcedureChapitre donnerReponseModele = nullptr;
+    ProcedureChapitre donnerReponseFausse = nullptr;
 };
 
 // Inscrit l'unité du chapitre de code donné (2 à 15) ; un code hors de ces bornes est
