@@ -6,14 +6,17 @@
 #include "arbrewidget.h"
 #include "barreonglets.h"
 #include "boutonimage.h"
+#include "canevas.h"
+#include "cases.h"
 #include "controlesfenetre.h"
 #include "dessins.h"
 #include "donneescommunes.h"
+#include "exercice.h"
 #include "identifiants.h"
 #include "lien.h"
 #include "plateformeqt.h"
-#include "relaisnoyau.h"
 #include "renvoiscontenu.h"
+#include "soumission.h"
 #include "widgetzone.h"
 #include "zoneaffichage.h"
 
@@ -126,7 +129,7 @@ enum class Tsouris {
 };
 
 struct TrouteSouris {
-    TzoneAffichage* TdonneesCommunes::*zone;
+    std::unique_ptr<TzoneAffichage> TdonneesCommunes::*zone;
     Tsouris appui;
     Tsouris mouvement;
     Tsouris relache;
@@ -163,12 +166,7 @@ TFenetrePrincipale::TFenetrePrincipale(TdonneesCommunes& d, Tplateforme* platefo
                                              : Qt::ArrowCursor);
             }
         };
-        plateformePropre_->surTic = [this](Tminuterie& minuterie) {
-            if (&minuterie == d_.Timer) {
-                relais::ticMinuterie(d_);
-            }
-            synchroniser();
-        };
+        plateformePropre_->surTic = [this](Tminuterie& minuterie) { ticMinuterie(minuterie); };
         plateforme = plateformePropre_.get();
     }
     plateforme_ = plateforme;
@@ -192,6 +190,15 @@ QLineEdit* TFenetrePrincipale::champ(int k) const {
     return k >= 1 && k <= static_cast<int>(champs_.size())
                ? champs_[static_cast<std::size_t>(k - 1)].second
                : nullptr;
+}
+
+TboutonImage* TFenetrePrincipale::bouton(const Tbouton& etat) const {
+    for (const auto& [lie, widget] : boutons_) {
+        if (lie == &etat) {
+            return widget;
+        }
+    }
+    return nullptr;
 }
 
 bool TFenetrePrincipale::accueilMontre() const {
@@ -225,15 +232,16 @@ QLabel* TFenetrePrincipale::libelleLie(Tlibelle& etat, QWidget* parent) {
     return l;
 }
 
-TwidgetZone* TFenetrePrincipale::zoneLiee(QWidget* parent, TzoneAffichage* TdonneesCommunes::*zone,
-                                          int largeur, int hauteur, unsigned couleur) {
+TwidgetZone* TFenetrePrincipale::zoneLiee(QWidget* parent, TmembreZone zone, int largeur,
+                                          int hauteur, unsigned couleur) {
     auto* w = new TwidgetZone(parent, largeur, hauteur, couleur);
-    zones_.push_back(nullptr);
-    creerZone(w->boite, zones_.back());
-    d_.*zone = zones_.back().get();
+    creerZone(w->boite, d_.*zone);
+    if (plateformePropre_) {
+        plateformePropre_->lierBoite(w->boite, w);
+    }
     boites_.push_back(w);
     w->peindre = [this, zone](QPainter& peintre) {
-        if (TzoneAffichage* z = d_.*zone) {
+        if (TzoneAffichage* z = (d_.*zone).get()) {
             dessinerZone(*z, peintre);
         }
     };
@@ -343,10 +351,9 @@ QWidget* TFenetrePrincipale::construirePageCours() {
     police.setPixelSize(16);
     chapitre->setFont(police);
     chapitre->setStyleSheet(QStringLiteral("color: white;"));
-    relier(boutonLie(c.BoutonCoursPrecedent, static_cast<int>(Tpicto::Precedent), barre, 575, 1),
-           &relais::boutonCoursPrecedent);
-    relier(boutonLie(c.BoutonCoursSuivant, static_cast<int>(Tpicto::Suivant), barre, 607, 1),
-           &relais::boutonCoursSuivant);
+    // Cours précédent et suivant : sans effet tant que les pages de cours n'existent pas.
+    boutonLie(c.BoutonCoursPrecedent, static_cast<int>(Tpicto::Precedent), barre, 575, 1);
+    boutonLie(c.BoutonCoursSuivant, static_cast<int>(Tpicto::Suivant), barre, 607, 1);
 
     defilementCours_ = new QScrollArea(feuille);
     defilementCours_->setGeometry(0, hauteurBarreOutils, largeurFeuille,
@@ -369,10 +376,20 @@ QWidget* TFenetrePrincipale::construirePageCours() {
     relier(boutonLie(c.BoutonPourSexercerSF, static_cast<int>(Tpicto::PourSexercer), contenuCours_,
                      662, 20),
            sExercer);
+    // « Retour » revient à la dernière page de l'historique, sans l'y remettre.
+    const auto retour = [](TdonneesCommunes& dd) {
+        if (dd.nombreHistorique == 0) {
+            return;
+        }
+        dd.cibleLien = depilerHistorique(dd);
+        dd.retourEnCours = true;
+        suivreLien(dd);
+        dd.retourEnCours = false;
+    };
     relier(boutonLie(c.BoutonRetour, static_cast<int>(Tpicto::Retour), contenuCours_, 680, 20),
-           &relais::boutonRetour);
+           retour);
     relier(boutonLie(c.BoutonRetourSF, static_cast<int>(Tpicto::Retour), contenuCours_, 680, 20),
-           &relais::boutonRetour);
+           retour);
     c.BoutonPourSexercer.visible = false;
     c.BoutonPourSexercerSF.visible = false;
     // La zone du cours prend la largeur cliente moins 15 ; sa hauteur minimale est la
@@ -400,8 +417,15 @@ QWidget* TFenetrePrincipale::construirePageExercice() {
     bilan_ = new TboutonImage(Tpicto::Bilan, barre);
     bilan_->move(652, 1);
     bilan_->setToolTip(QStringLiteral("Pourcentage de réussite"));
-    // Le bilan s'ouvre dans la fenêtre d'information, qui n'existe pas encore.
+    // Le bilan s'ouvre dans la fenêtre d'information ; le bouton reste inactif jusqu'au
+    // premier exercice lancé depuis l'arbre, et tant que cette fenêtre n'est pas inscrite.
     bilan_->setEnabled(false);
+    connect(bilan_, &QAbstractButton::clicked, this, [this] {
+        if (const auto& ouvrir = renvoisContenu().ouvrirInfo) {
+            ouvrir(d_, identifiant::bilan);
+        }
+        synchroniser();
+    });
 
     QWidget* enonce = panneau(feuille, fondEnonce);
     enonce->setGeometry(0, hauteurBarreOutils, largeurFeuille, hauteurEnonce);
@@ -416,7 +440,8 @@ QWidget* TFenetrePrincipale::construirePageExercice() {
     zoneTexte->peindre = [this](QPainter& peintre) {
         if (d_.zoneEnonce != nullptr) {
             dessinerZone(*d_.zoneEnonce, peintre);
-            relais::dessinerCases(d_, peintre);
+            Tcanevas canevas(peintre);
+            dessinerCases(d_, canevas);
         }
     };
     TwidgetZone* figure = zoneLiee(enonce, &TdonneesCommunes::zoneFigure, 320, 290, 0xFFFFFF);
@@ -465,7 +490,7 @@ QWidget* TFenetrePrincipale::construirePageExercice() {
         const auto zone =
             f == figure ? &TdonneesCommunes::zoneFigure : &TdonneesCommunes::zoneFigureSolution;
         f->peindre = [this, zone](QPainter& peintre) {
-            if (TzoneAffichage* z = d_.*zone) {
+            if (TzoneAffichage* z = (d_.*zone).get()) {
                 dessinerZone(*z, peintre);
                 peintre.setPen(QPen(Qt::black, 1));
                 peintre.setBrush(Qt::NoBrush);
@@ -479,11 +504,11 @@ QWidget* TFenetrePrincipale::construirePageExercice() {
         int gauche;
         void (*action)(TdonneesCommunes&);
     } boutons[] = {
-        {&c.BoutonSuite, Tpicto::Suite, 320, &relais::boutonSuite},
-        {&c.BoutonSolution, Tpicto::Solution, 420, &relais::boutonSolution},
-        {&c.BoutonReessayer, Tpicto::Reessayer, 320, &relais::boutonReessayer},
-        {&c.BoutonCorrection, Tpicto::Correction, 320, &relais::boutonCorrection},
-        {&c.BoutonSommaire, Tpicto::Sommaire, 320, &relais::boutonSommaire},
+        {&c.BoutonSuite, Tpicto::Suite, 320, &BoutonSuiteClick},
+        {&c.BoutonSolution, Tpicto::Solution, 420, &BoutonSolutionClick},
+        {&c.BoutonReessayer, Tpicto::Reessayer, 320, &BoutonReessayerClick},
+        {&c.BoutonCorrection, Tpicto::Correction, 320, &BoutonCorrectionClick},
+        {&c.BoutonSommaire, Tpicto::Sommaire, 320, &BoutonSommaireClick},
     };
     for (const auto& b : boutons) {
         relier(boutonLie(*b.etat, static_cast<int>(b.picto), solution, b.gauche, 0), b.action);
@@ -536,17 +561,16 @@ QWidget* TFenetrePrincipale::construirePageImagiciel() {
         zoneLiee(boite, &TdonneesCommunes::zoneFigureImagiciel, 388, 485, 0xFFFFFF);
     figure->boite.visible = false;
     figure->peindre = [this](QPainter& peintre) {
-        if (TzoneAffichage* z = d_.zoneFigureImagiciel) {
+        if (TzoneAffichage* z = d_.zoneFigureImagiciel.get()) {
             dessinerZone(*z, peintre);
             peintre.setPen(QPen(Qt::black, 1));
             peintre.setBrush(Qt::NoBrush);
             peintre.drawRect(0, 0, z->largeur - 1, z->hauteur - 1);
         }
     };
-    relier(boutonLie(c.BoutonReculer, static_cast<int>(Tpicto::Reculer), boite, 716, 0),
-           &relais::boutonReculer);
-    relier(boutonLie(c.BoutonAvancer, static_cast<int>(Tpicto::Avancer), boite, 748, 0),
-           &relais::boutonAvancer);
+    // Étapes de l'imagiciel : sans effet tant que les imagiciels n'existent pas.
+    boutonLie(c.BoutonReculer, static_cast<int>(Tpicto::Reculer), boite, 716, 0);
+    boutonLie(c.BoutonAvancer, static_cast<int>(Tpicto::Avancer), boite, 748, 0);
     c.BoutonReculer.visible = false;
     c.BoutonAvancer.visible = false;
     return feuille;
@@ -732,10 +756,12 @@ void TFenetrePrincipale::synchroniser() {
     }
     barreEtat_->showMessage(texteQt(c.ZoneScoreExercice.texte));
 
+    // Les zones se repeignent : leur contenu a pu changer pendant l'événement.
     for (TwidgetZone* boite : boites_) {
         boite->suivreBoite();
+        boite->update();
     }
-    if (TzoneAffichage* cours = d_.zoneCours; cours != nullptr && cours->boite != nullptr) {
+    if (TzoneAffichage* cours = d_.zoneCours.get(); cours != nullptr && cours->boite != nullptr) {
         contenuCours_->resize(cours->boite->largeur + 15, cours->boite->hauteur);
     }
 
@@ -760,8 +786,8 @@ void TFenetrePrincipale::synchroniser() {
     enSynchronisation_ = false;
 }
 
-void TFenetrePrincipale::router(TzoneAffichage* TdonneesCommunes::*zone, int x, int y, int action) {
-    TzoneAffichage* z = d_.*zone;
+void TFenetrePrincipale::router(TmembreZone zone, int x, int y, int action) {
+    TzoneAffichage* z = (d_.*zone).get();
     if (z == nullptr) {
         return;
     }
@@ -807,7 +833,7 @@ void TFenetrePrincipale::router(TzoneAffichage* TdonneesCommunes::*zone, int x, 
         if (d_.cibleLien != 0) {
             suivreLien(d_);
         } else if (questionOuverte) {
-            relais::basculerCase(d_);
+            basculerCase(d_);
         }
         break;
     case Tsouris::SourisSiOuverte:
@@ -832,7 +858,8 @@ void TFenetrePrincipale::choisirFeuille(int arbre, int index) {
         break;
     case 2:
         donnerFocus(d_, &controles_->ArbreChoixExercice);
-        relais::lancerExercice(d_, index);
+        bilan_->setEnabled(static_cast<bool>(renvoisContenu().ouvrirInfo));
+        lancerExercice(d_, index);
         break;
     case 3:
         donnerFocus(d_, &controles_->ArbreChoixImagiciel);
@@ -855,12 +882,16 @@ void TFenetrePrincipale::choisirFeuille(int arbre, int index) {
 }
 
 void TFenetrePrincipale::touchesChamp(int k, int touche) {
-    if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
-        relais::validerReponse(d_);
-    } else if (touche == Qt::Key_Down && k < d_.nombreChamps) {
-        donnerFocus(d_, champReponse(d_, k + 1));
-    } else if (touche == Qt::Key_Up && k > 1) {
-        donnerFocus(d_, champReponse(d_, k - 1));
+    EditKeyDown(d_, k,
+                touche == Qt::Key_Up     ? toucheHaut
+                : touche == Qt::Key_Down ? toucheBas
+                                         : toucheEntree);
+    synchroniser();
+}
+
+void TFenetrePrincipale::ticMinuterie(Tminuterie& minuterie) {
+    if (&minuterie == d_.Timer) {
+        TimerTimer(d_);
     }
     synchroniser();
 }
@@ -907,15 +938,12 @@ void TFenetrePrincipale::libererZones() {
         return;
     }
     zonesLiberees_ = true;
-    for (TzoneAffichage* TdonneesCommunes::*zone :
+    for (TmembreZone zone :
          {&TdonneesCommunes::zoneFigure, &TdonneesCommunes::zoneFigureSolution,
           &TdonneesCommunes::zoneEnonce, &TdonneesCommunes::zoneSolution,
           &TdonneesCommunes::zoneCours, &TdonneesCommunes::zoneTexteImagiciel,
           &TdonneesCommunes::zoneFigureImagiciel, &TdonneesCommunes::zoneAccueil}) {
-        d_.*zone = nullptr;
-    }
-    for (auto& zone : zones_) {
-        libererZone(zone);
+        libererZone(d_.*zone);
     }
 }
 

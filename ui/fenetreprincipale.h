@@ -48,6 +48,10 @@ public:
     // Recopie l'état du noyau vers les widgets.
     void synchroniser();
 
+    // Tic d'une minuterie de la plateforme : celui de Timer passe au noyau (TimerTimer),
+    // puis l'état est recopié.
+    void ticMinuterie(Tminuterie& minuterie);
+
     // L'accueil provisoire est-il montré (plutôt que le classeur) ?
     bool accueilMontre() const;
 
@@ -63,6 +67,8 @@ public:
     QPushButton* boutonEntree() const { return boutonEntree_; }
     TboutonImage* boutonQuitterSommaire() const { return quitterSommaire_; }
     TboutonImage* boutonBilan() const { return bilan_; }
+    // Le bouton de la feuille des exercices lié à cet objet d'état du noyau.
+    TboutonImage* bouton(const Tbouton& etat) const;
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
@@ -70,6 +76,9 @@ protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
+    // Une des huit zones d'affichage de l'enregistrement commun, qui les possède.
+    using TmembreZone = std::unique_ptr<TzoneAffichage> TdonneesCommunes::*;
+
     struct Tliaison {
         Tcontrole* etat;
         QWidget* widget;
@@ -86,11 +95,11 @@ private:
     // Un clic sur le bouton lance l'action sur l'enregistrement, puis la recopie de l'état.
     void relier(TboutonImage* bouton, void (*action)(TdonneesCommunes&));
     QLabel* libelleLie(Tlibelle& etat, QWidget* parent);
-    TwidgetZone* zoneLiee(QWidget* parent, TzoneAffichage* TdonneesCommunes::*zone, int largeur,
-                          int hauteur, unsigned couleur);
+    TwidgetZone* zoneLiee(QWidget* parent, TmembreZone zone, int largeur, int hauteur,
+                          unsigned couleur);
     void lierArbre(TarbreWidget* widget, Tarbre& etat);
     void demarrer();
-    void router(TzoneAffichage* TdonneesCommunes::*zone, int x, int y, int action);
+    void router(TmembreZone zone, int x, int y, int action);
     void montrerAccueil();
     void entrer();
     void choisirFeuille(int onglet, int index);
@@ -103,7 +112,6 @@ private:
     Tplateforme* plateforme_ = nullptr;
     std::unique_ptr<Tarbre> etatTheme_;
     std::unique_ptr<Tarbre> etatAlphabetique_;
-    std::vector<std::unique_ptr<TzoneAffichage>> zones_;
     std::vector<TwidgetZone*> boites_;
     std::vector<Tliaison> liaisons_;
     std::vector<std::pair<Tlibelle*, QLabel*>> libelles_;

@@ -156,3 +156,22 @@ void TplateformeQt::arreterMinuterie(Tminuterie& minuterie) {
     }
     minuterie.actif = false;
 }
+
+void TplateformeQt::lierBoite(const TboitePeinture& boite, QWidget* widget) {
+    boites_[&boite] = widget;
+}
+
+Trectangle TplateformeQt::rectangleBoite(const TboitePeinture& boite) {
+    if (const auto trouve = boites_.find(&boite); trouve != boites_.end()) {
+        const QRect r = trouve->second->geometry();
+        return {r.x(), r.y(), r.width(), r.height()};
+    }
+    return {0, 0, boite.largeur, boite.hauteur};
+}
+
+void TplateformeQt::placerBoite(const TboitePeinture& boite, const Trectangle& rectangle) {
+    if (const auto trouve = boites_.find(&boite); trouve != boites_.end()) {
+        trouve->second->setGeometry(rectangle.gauche, rectangle.haut, rectangle.largeur,
+                                    rectangle.hauteur);
+    }
+}

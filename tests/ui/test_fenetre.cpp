@@ -11,9 +11,12 @@
 #include "donneescommunes.h"
 #include "identifiants.h"
 #include "libelle.h"
+#include "objettexte.h"
+#include "placement.h"
 #include "plateformescriptee.h"
 #include "renvoiscontenu.h"
-#include "repartition.h"
+#include "uniteessai.h"
+#include "widgetzone.h"
 #include "zoneaffichage.h"
 
 #include <QLineEdit>
@@ -32,36 +35,12 @@
 
 namespace {
 
-// Ce que l'unité de chapitre factice a vu : les questions posées, les réponses jugées.
-struct Tjournal {
-    int poses = 0;
-    int juges = 0;
-    int champs = 3;
-    std::vector<std::string> reponses;
-};
-
-Tjournal journal;
-
-void poserFactice(TdonneesCommunes& d) {
-    ++journal.poses;
-    d.nombreChamps = static_cast<std::uint8_t>(journal.champs);
-    for (int k = 1; k <= 3; ++k) {
-        champReponse(d, k)->visible = k <= journal.champs;
-    }
-}
-
-void jugerFactice(TdonneesCommunes& d) {
-    ++journal.juges;
-    journal.reponses.emplace_back(d.reponseDonnee[1].texte());
-}
-
-// Les exercices du chapitre 1 (code 2) ont une unité factice ; la fenêtre est montrée et
-// l'élève est déjà entré dans les onglets.
+// L'unité d'essai du noyau pose les questions du chapitre 1 (code 2) et juge par son
+// correcteur scripté ; la fenêtre est montrée et l'élève est déjà entré dans les onglets.
 class Fenetre : public testing::Test {
 protected:
     void SetUp() override {
-        journal = Tjournal{};
-        inscrireUniteChapitre(2, {&poserFactice, &jugerFactice, nullptr, nullptr});
+        uniteessai::inscrire();
         fenetre = std::make_unique<TFenetrePrincipale>(d, &plateforme);
         fenetre->show();
         fenetre->activateWindow();
@@ -71,7 +50,7 @@ protected:
 
     void TearDown() override {
         fenetre.reset();
-        effacerUnitesChapitre();
+        uniteessai::desinscrire();
         renvoisContenu() = TrenvoisContenu{};
     }
 
@@ -85,9 +64,37 @@ protected:
         QTest::mouseClick(arbre->viewport(), Qt::LeftButton, {}, arbre->visualItemRect(e).center());
     }
 
+    // Le sommaire, puis sélection et appui sur la feuille de l'exercice.
     void lancer(int index) {
+        QTest::mouseClick(fenetre->barreOnglets(), Qt::LeftButton, {},
+                          fenetre->barreOnglets()->rectOnglet(0).center());
         cliquerNoeud(fenetre->arbreExercices(), index);
         cliquerNoeud(fenetre->arbreExercices(), index);
+    }
+
+    // Remplace le texte du champ k et appuie sur Entrée dans ce champ.
+    void repondre(int k, const char* texte) {
+        QLineEdit* champ = fenetre->champ(k);
+        champ->setFocus();
+        champ->selectAll();
+        QTest::keyClicks(champ, QString::fromUtf8(texte));
+        QTest::keyClick(champ, Qt::Key_Return);
+    }
+
+    // Le bouton Qt d'un bouton du noyau ; il doit être montré pour qu'on clique dessus.
+    bool montre(const Tbouton* etat) const { return fenetre->bouton(*etat)->isVisible(); }
+    void cliquer(const Tbouton* etat) {
+        ASSERT_TRUE(montre(etat));
+        QTest::mouseClick(fenetre->bouton(*etat), Qt::LeftButton);
+    }
+
+    TwidgetZone* widgetDe(const TzoneAffichage& zone) const {
+        for (TwidgetZone* w : fenetre->findChildren<TwidgetZone*>()) {
+            if (&w->boite == zone.boite) {
+                return w;
+            }
+        }
+        return nullptr;
     }
 
     int feuilleActive() const { return static_cast<int>(d.PageControle->pageActive); }
@@ -111,6 +118,26 @@ TEST_F(Fenetre, DemarreSurLAccueilPuisEntreeMontreLeSommaire) {
     EXPECT_EQ(autre.plateforme, &p);
     EXPECT_NE(autre.zoneEnonce, nullptr);
     EXPECT_FALSE(neuve.boutonBilan()->isEnabled()) << "pas de fenêtre de bilan encore";
+}
+
+TEST_F(Fenetre, AvecSaPlateformeQtLaFigureDeLEnonceSePlaceDansLaFenetre) {
+    TdonneesCommunes autre;
+    TFenetrePrincipale neuve(autre);
+    neuve.show();
+    QTest::mouseClick(neuve.boutonEntree(), Qt::LeftButton);
+    autre.PageControle->pageActive = Onglet::Exercices;
+    placerFigureEnonceCarree(autre);
+    neuve.synchroniser();
+    TwidgetZone* figure = nullptr;
+    for (TwidgetZone* w : neuve.findChildren<TwidgetZone*>()) {
+        if (&w->boite == autre.zoneFigure->boite) {
+            figure = w;
+        }
+    }
+    ASSERT_NE(figure, nullptr);
+    // L'énoncé occupe 780 × 271 à 27 pixels sous le haut de son panneau.
+    EXPECT_EQ(figure->geometry(), QRect(780 - 5 - 261, 27 + 5, 261, 261));
+    EXPECT_TRUE(figure->isVisible());
 }
 
 TEST_F(Fenetre, AuClavierEntreeQuitteLAccueilEtTabParcourtLesArbres) {
@@ -158,30 +185,38 @@ TEST_F(Fenetre, RetourRevientALaPageDeLHistorique) {
 
 TEST_F(Fenetre, SelectionnerPuisAppuyerSurUneFeuilleLanceLExercice) {
     TarbreWidget* arbre = fenetre->arbreExercices();
-    cliquerNoeud(arbre, 2);
-    EXPECT_EQ(d.ArbreChoixExercice->selection, 2) << "le premier appui sélectionne";
-    EXPECT_EQ(journal.poses, 0) << "le premier appui ne lance rien";
+    cliquerNoeud(arbre, uniteessai::serieUnChamp);
+    EXPECT_EQ(d.ArbreChoixExercice->selection, uniteessai::serieUnChamp)
+        << "le premier appui sélectionne";
+    EXPECT_EQ(d.exercicesAbordes, 0) << "le premier appui ne lance rien";
     EXPECT_EQ(feuilleActive(), 0);
 
-    cliquerNoeud(arbre, 2);
-    EXPECT_EQ(journal.poses, 1);
-    EXPECT_EQ(d.numeroExercice, 2);
+    cliquerNoeud(arbre, uniteessai::serieUnChamp);
+    EXPECT_EQ(d.exercicesAbordes, 1);
+    EXPECT_TRUE(d.exerciceEnCours);
+    EXPECT_EQ(d.numeroExercice, uniteessai::serieUnChamp);
     EXPECT_EQ(d.codeChapitre, 2);
     EXPECT_EQ(d.LabelChapitreExercice->texte, titreChapitre(2 + decalageTitre));
+    EXPECT_EQ(d.LabelTitreExercice->texte, std::string(18, ' ') + "Un champ (1/3)");
     EXPECT_EQ(feuilleActive(), 2);
     EXPECT_EQ(fenetre->feuilles()->currentIndex(), 2);
     EXPECT_EQ(fenetre->barreOnglets()->courant(), 2);
     EXPECT_TRUE(fenetre->champ(1)->isVisible());
+    EXPECT_FALSE(fenetre->champ(2)->isVisible());
     EXPECT_TRUE(fenetre->champ(1)->hasFocus());
+    EXPECT_TRUE(montre(d.BoutonCorrection));
+    EXPECT_FALSE(montre(d.BoutonReessayer));
+    EXPECT_EQ(plateforme.nombre(TplateformeScriptee::Appel::Question), 0)
+        << "aucune série en cours : pas de confirmation";
 }
 
 TEST_F(Fenetre, EntreeSurUneFeuilleLanceCommeLAppui) {
     TarbreWidget* arbre = fenetre->arbreExercices();
-    cliquerNoeud(arbre, 9);
+    cliquerNoeud(arbre, uniteessai::choixUnique);
     arbre->setFocus();
     QTest::keyClick(arbre, Qt::Key_Return);
-    EXPECT_EQ(journal.poses, 1);
-    EXPECT_EQ(d.numeroExercice, 9);
+    EXPECT_EQ(d.exercicesAbordes, 1);
+    EXPECT_EQ(d.numeroExercice, uniteessai::choixUnique);
 }
 
 TEST_F(Fenetre, UnAppuiSurUnNoeudDeChapitreNeLanceJamais) {
@@ -192,7 +227,7 @@ TEST_F(Fenetre, UnAppuiSurUnNoeudDeChapitreNeLanceJamais) {
         EXPECT_EQ(d.ArbreChoixExercice->selection, index);
         QTest::keyClick(arbre, Qt::Key_Return);
     }
-    EXPECT_EQ(journal.poses, 0);
+    EXPECT_EQ(d.exercicesAbordes, 0);
     EXPECT_EQ(feuilleActive(), 0);
 }
 
@@ -210,23 +245,169 @@ TEST_F(Fenetre, FlecheBasPasseAuNoeudDIndiceSuivantMemeCache) {
     EXPECT_EQ(arbre->indexSelectionne(), 604) << "le dernier nœud reste sélectionné";
 }
 
-TEST_F(Fenetre, EntreeDansUnChampSoumetLaReponse) {
-    lancer(2);
-    for (const int k : {1, 2, 3}) {
-        QLineEdit* champ = fenetre->champ(k);
-        champ->setFocus();
-        QTest::keyClicks(champ, QStringLiteral("  12,5 "));
-        QTest::keyClick(champ, Qt::Key_Return);
-        EXPECT_EQ(journal.juges, k);
+TEST_F(Fenetre, EntreeDansUnChampSoumetLaReponseEtTermineLaQuestion) {
+    lancer(uniteessai::bareme3);
+    repondre(1, "  12 ");
+    EXPECT_EQ(uniteessai::nombreAppels(), 1);
+    EXPECT_EQ(d.reponseDonnee[1].texte(), "12") << "espaces autour retirés";
+    EXPECT_EQ(d.Edit1->texte, "  12 ") << "la saisie est écrite dans l'état du champ";
+    EXPECT_TRUE(d.questionTerminee);
+    EXPECT_EQ(d.scoreSerie, 3);
+    EXPECT_TRUE(fenetre->champ(1)->isReadOnly());
+    EXPECT_FALSE(montre(d.BoutonCorrection));
+    EXPECT_FALSE(montre(d.BoutonSuite)) << "une seule question";
+    EXPECT_TRUE(montre(d.BoutonSommaire));
+    EXPECT_TRUE(fenetre->bouton(*d.BoutonSommaire)->hasFocus());
+    EXPECT_FALSE(d.exerciceEnCours);
+    EXPECT_EQ(d.exercicesTraites, 1);
+    EXPECT_EQ(plateforme.nombre(TplateformeScriptee::Appel::DemarrerMinuterie), 1);
+}
+
+TEST_F(Fenetre, UnChampVideEstRefuseSansJugement) {
+    lancer(uniteessai::bareme3);
+    repondre(1, "   ");
+    EXPECT_EQ(uniteessai::nombreAppels(), 0);
+    EXPECT_FALSE(d.questionTerminee);
+    EXPECT_EQ(d.essai, 1);
+    EXPECT_FALSE(fenetre->champ(1)->isReadOnly());
+    EXPECT_TRUE(fenetre->champ(1)->hasFocus());
+    EXPECT_TRUE(montre(d.BoutonCorrection));
+    EXPECT_FALSE(montre(d.BoutonReessayer));
+}
+
+TEST_F(Fenetre, ReessayerPuisSolutionApresTroisEssaisFaux) {
+    lancer(uniteessai::bareme3);
+    for (int essai = 1; essai <= 3; ++essai) {
+        repondre(1, "7");
+        EXPECT_FALSE(d.questionTerminee);
+        EXPECT_TRUE(fenetre->champ(1)->isReadOnly()) << essai;
+        EXPECT_TRUE(montre(d.BoutonReessayer)) << essai;
+        EXPECT_FALSE(montre(d.BoutonCorrection)) << essai;
+        EXPECT_TRUE(fenetre->bouton(*d.BoutonReessayer)->hasFocus()) << essai;
+        EXPECT_EQ(montre(d.BoutonSolution), essai == 3) << "Solution au troisième essai faux";
+        if (essai < 3) {
+            cliquer(d.BoutonReessayer);
+            EXPECT_FALSE(montre(d.BoutonReessayer));
+            EXPECT_TRUE(montre(d.BoutonCorrection));
+            EXPECT_FALSE(fenetre->champ(1)->isReadOnly());
+            EXPECT_TRUE(fenetre->champ(1)->hasFocus());
+            EXPECT_EQ(fenetre->champ(1)->text(), QStringLiteral("7")) << "le texte reste";
+        }
     }
-    ASSERT_EQ(journal.reponses.size(), 3u);
-    EXPECT_EQ(journal.reponses[0], "12,5") << "espaces autour retirés";
-    EXPECT_EQ(d.Edit1->texte, "  12,5 ") << "la saisie est écrite dans l'état du champ";
+    cliquer(d.BoutonSolution);
+    EXPECT_TRUE(d.questionTerminee);
+    EXPECT_EQ(d.solutionsDemandees, 1);
+    EXPECT_EQ(d.scoreSerie, 0);
+    EXPECT_EQ(d.scoreSerieMax, 3);
+    EXPECT_FALSE(montre(d.BoutonSolution));
+    EXPECT_FALSE(montre(d.BoutonReessayer));
+    EXPECT_TRUE(montre(d.BoutonSommaire));
+}
+
+TEST_F(Fenetre, SuiteAttendUnTicPuisPoseLaQuestionSuivante) {
+    lancer(uniteessai::serieUnChamp);
+    repondre(1, "12");
+    ASSERT_TRUE(montre(d.BoutonSuite));
+    EXPECT_FALSE(montre(d.BoutonSommaire));
+    EXPECT_TRUE(d.exerciceEnCours);
+
+    cliquer(d.BoutonSuite);
+    EXPECT_EQ(d.numeroQuestion, 1) << "un clic avant le premier tic est ignoré";
+    fenetre->ticMinuterie(*d.Timer);
+    EXPECT_EQ(d.delaiBoutons, 0);
+    EXPECT_EQ(plateforme.nombre(TplateformeScriptee::Appel::ArreterMinuterie), 2)
+        << "arrêtée au lancement, puis au tic";
+    cliquer(d.BoutonSuite);
+    EXPECT_EQ(d.numeroQuestion, 2);
+    EXPECT_EQ(d.LabelTitreExercice->texte, std::string(18, ' ') + "Un champ (2/3)");
+    EXPECT_FALSE(montre(d.BoutonSuite));
+    EXPECT_TRUE(montre(d.BoutonCorrection));
+    EXPECT_FALSE(fenetre->champ(1)->isReadOnly());
+    EXPECT_TRUE(fenetre->champ(1)->hasFocus());
+
+    // Entrée sur une question terminée passe aussi à la suivante.
+    repondre(1, "13");
+    fenetre->ticMinuterie(*d.Timer);
+    QTest::keyClick(fenetre->champ(1), Qt::Key_Return);
+    EXPECT_EQ(d.numeroQuestion, 3);
+}
+
+TEST_F(Fenetre, SommaireRameneAuSommaireApresLeTic) {
+    lancer(uniteessai::bareme2);
+    repondre(1, "12");
+    cliquer(d.BoutonSommaire);
+    EXPECT_EQ(feuilleActive(), 2) << "ignoré avant le premier tic";
+    fenetre->ticMinuterie(*d.Timer);
+    cliquer(d.BoutonSommaire);
+    EXPECT_EQ(feuilleActive(), 0);
+    EXPECT_EQ(fenetre->feuilles()->currentIndex(), 0);
+    EXPECT_TRUE(fenetre->arbreExercices()->hasFocus());
+}
+
+TEST_F(Fenetre, QuitterUneSerieInacheveeDemandeConfirmation) {
+    lancer(uniteessai::serieUnChamp);
+    ASSERT_TRUE(d.exerciceEnCours);
+
+    plateforme.reponsesOuiNon = {false};
+    lancer(uniteessai::bareme3);
+    ASSERT_EQ(plateforme.nombre(TplateformeScriptee::Appel::Question), 1);
+    const auto question =
+        std::find_if(plateforme.journal.begin(), plateforme.journal.end(), [](const auto& appel) {
+            return appel.genre == TplateformeScriptee::Appel::Question;
+        });
+    EXPECT_EQ(question->detail,
+              "Confirmation|Voulez-vous vraiment abandonner\r\nl'exercice en cours?");
+    EXPECT_EQ(d.numeroExercice, uniteessai::serieUnChamp) << "Non : la série continue";
+    EXPECT_EQ(d.exercicesAbordes, 1);
+
+    // Le nœud refusé est resté sélectionné : un seul appui le relance.
+    plateforme.reponsesOuiNon = {true};
+    cliquerNoeud(fenetre->arbreExercices(), uniteessai::bareme3);
+    EXPECT_EQ(plateforme.nombre(TplateformeScriptee::Appel::Question), 2);
+    EXPECT_EQ(d.numeroExercice, uniteessai::bareme3) << "Oui : l'autre exercice commence";
+    EXPECT_EQ(feuilleActive(), 2);
+
+    // Une série finie s'abandonne sans question.
+    repondre(1, "12");
+    ASSERT_FALSE(d.exerciceEnCours);
+    lancer(uniteessai::bareme2);
+    EXPECT_EQ(plateforme.nombre(TplateformeScriptee::Appel::Question), 2);
+    EXPECT_EQ(d.numeroExercice, uniteessai::bareme2);
+}
+
+TEST_F(Fenetre, UnAppuiSurUneCaseEnChoixUniqueSoumet) {
+    lancer(uniteessai::choixUnique);
+    ASSERT_FALSE(montre(d.BoutonCorrection)) << "pas de bouton Correction";
+    TwidgetZone* enonce = widgetDe(*d.zoneEnonce);
+    ASSERT_NE(enonce, nullptr);
+    const auto centre = [&](int n) {
+        const TcaseChoix& c = d.cases[n];
+        return QPoint(static_cast<int>((c.xGauche + c.xDroite) / 2),
+                      static_cast<int>((c.yHaut + c.yBas) / 2));
+    };
+    QTest::mouseClick(enonce, Qt::LeftButton, {}, centre(3));
+    EXPECT_TRUE(d.cases[3].choisie);
+    EXPECT_TRUE(d.questionTerminee) << "le choix fait soumet";
+    EXPECT_EQ(d.codeVerdict, 1);
+    EXPECT_TRUE(montre(d.BoutonSommaire));
+    const bool choisie = d.cases[1].choisie;
+    QTest::mouseClick(enonce, Qt::LeftButton, {}, centre(1));
+    EXPECT_EQ(d.cases[1].choisie, choisie) << "question terminée : les cases ne bougent plus";
+}
+
+TEST_F(Fenetre, LeBilanSOuvreParLaFenetreDInformation) {
+    std::vector<int> ouverts;
+    renvoisContenu().ouvrirInfo = [&](TdonneesCommunes&, int id) { ouverts.push_back(id); };
+    EXPECT_FALSE(fenetre->boutonBilan()->isEnabled());
+    lancer(uniteessai::bareme3);
+    ASSERT_TRUE(fenetre->boutonBilan()->isEnabled());
+    QTest::mouseClick(fenetre->boutonBilan(), Qt::LeftButton);
+    EXPECT_EQ(ouverts, std::vector<int>{identifiant::bilan});
 }
 
 struct TcasFleches {
     const char* nom;
-    int champs;
+    int exercice;
     int depart;
     Qt::Key touche;
     int arrivee;
@@ -240,34 +421,35 @@ class FlechesDesChamps : public Fenetre, public testing::WithParamInterface<Tcas
 
 TEST_P(FlechesDesChamps, DeplacentLeFocus) {
     const TcasFleches& cas = GetParam();
-    journal.champs = cas.champs;
-    lancer(2);
-    ASSERT_EQ(d.nombreChamps, cas.champs);
+    lancer(cas.exercice);
     fenetre->champ(cas.depart)->setFocus();
     QTest::keyClick(fenetre->champ(cas.depart), cas.touche);
     EXPECT_TRUE(fenetre->champ(cas.arrivee)->hasFocus());
     EXPECT_TRUE(champReponse(d, cas.arrivee)->focus);
-    EXPECT_EQ(journal.juges, 0) << "les flèches ne soumettent rien";
+    EXPECT_EQ(uniteessai::nombreAppels(), 0) << "les flèches ne soumettent rien";
+    EXPECT_TRUE(montre(d.BoutonCorrection));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Fenetre, FlechesDesChamps,
-    testing::Values(TcasFleches{"Bas1vers2", 3, 1, Qt::Key_Down, 2},
-                    TcasFleches{"Bas2vers3", 3, 2, Qt::Key_Down, 3},
-                    TcasFleches{"BasSurLeDernier", 3, 3, Qt::Key_Down, 3},
-                    TcasFleches{"BasSansSecondChamp", 1, 1, Qt::Key_Down, 1},
-                    TcasFleches{"BasSansTroisiemeChamp", 2, 2, Qt::Key_Down, 2},
-                    TcasFleches{"Haut3vers2", 3, 3, Qt::Key_Up, 2},
-                    TcasFleches{"Haut2vers1", 3, 2, Qt::Key_Up, 1},
-                    TcasFleches{"HautSurLePremier", 3, 1, Qt::Key_Up, 1}),
+    testing::Values(TcasFleches{"Bas1vers2", uniteessai::troisChamps, 1, Qt::Key_Down, 2},
+                    TcasFleches{"Bas2vers3", uniteessai::troisChamps, 2, Qt::Key_Down, 3},
+                    TcasFleches{"BasSurLeDernier", uniteessai::troisChamps, 3, Qt::Key_Down, 3},
+                    TcasFleches{"BasSansSecondChamp", uniteessai::bareme3, 1, Qt::Key_Down, 1},
+                    TcasFleches{"BasSansTroisiemeChamp", uniteessai::deuxChamps, 2, Qt::Key_Down,
+                                2},
+                    TcasFleches{"Haut3vers2", uniteessai::troisChamps, 3, Qt::Key_Up, 2},
+                    TcasFleches{"Haut2vers1", uniteessai::troisChamps, 2, Qt::Key_Up, 1},
+                    TcasFleches{"HautSurLePremier", uniteessai::troisChamps, 1, Qt::Key_Up, 1}),
     [](const testing::TestParamInfo<TcasFleches>& info) { return info.param.nom; });
 
 TEST_F(Fenetre, FermerDepuisLesOngletsRevientALAccueilPuisTermine) {
-    lancer(2);
+    lancer(uniteessai::serieUnChamp);
     EXPECT_FALSE(fenetre->close()) << "la fenêtre reste ouverte";
     EXPECT_TRUE(fenetre->accueilMontre());
     EXPECT_NE(d.zoneEnonce, nullptr);
-    EXPECT_EQ(d.numeroExercice, 2) << "l'exercice survit au retour à l'accueil";
+    EXPECT_EQ(d.numeroExercice, uniteessai::serieUnChamp)
+        << "l'exercice survit au retour à l'accueil";
     EXPECT_TRUE(fenetre->close());
     EXPECT_EQ(d.zoneEnonce, nullptr) << "les zones sont libérées";
 }

@@ -1,8 +1,10 @@
 #include "plateformeqt.h"
 
+#include "boitepeinture.h"
 #include "minuterie.h"
 
 #include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 TEST(PlateformeQt, SonAbsentMuetEtSansErreur) {
@@ -40,4 +42,22 @@ TEST(PlateformeQt, MinuterieTiqueEtSArrete) {
     const int arretes = tics;
     QTest::qWait(30);
     EXPECT_EQ(tics, arretes);
+}
+
+TEST(PlateformeQt, LaBoiteSuitLaGeometrieDeSonWidget) {
+    QWidget parent;
+    auto* widget = new QWidget(&parent);
+    widget->setGeometry(10, 20, 30, 40);
+    TboitePeinture liee;
+    TboitePeinture inconnue;
+    inconnue.largeur = 7;
+    inconnue.hauteur = 8;
+    TplateformeQt p(nullptr);
+    p.lierBoite(liee, widget);
+    EXPECT_EQ(p.rectangleBoite(liee), (Trectangle{10, 20, 30, 40}));
+    p.placerBoite(liee, {50, 60, 70, 80});
+    EXPECT_EQ(widget->geometry(), QRect(50, 60, 70, 80));
+    EXPECT_EQ(p.rectangleBoite(liee), (Trectangle{50, 60, 70, 80}));
+    EXPECT_EQ(p.rectangleBoite(inconnue), (Trectangle{0, 0, 7, 8})) << "inconnue : sa taille";
+    p.placerBoite(inconnue, {1, 2, 3, 4});
 }
