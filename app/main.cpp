@@ -1,6 +1,7 @@
 // Point d'entrée de calvane : le seul générateur de nombres au hasard est amorcé une fois sur
-// l'horloge, l'enregistrement commun est créé, puis la fenêtre principale et la boucle des
-// messages.
+// l'horloge, les boîtes standard de Qt parlent français (« Oui », « Non ») si la traduction
+// est installée, l'enregistrement commun est créé, puis la fenêtre principale et la boucle
+// des messages.
 
 #include "clelien.h"
 #include "donneescommunes.h"
@@ -10,12 +11,19 @@
 #include "textemarque.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     nombres::initialiserHasard();
+    QTranslator traduction;
+    if (traduction.load(QStringLiteral("qtbase_fr"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&traduction);
+    }
     installerResolveurCles(&identifiantDeCle);
     inscrireChapitres();
     auto donnees = std::make_unique<TdonneesCommunes>();
