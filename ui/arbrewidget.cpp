@@ -82,6 +82,20 @@ void TarbreWidget::mousePressEvent(QMouseEvent* evenement) {
     const int avant = indexSelectionne();
     QTreeWidgetItem* sous = itemAt(evenement->position().toPoint());
     QTreeWidget::mousePressEvent(evenement);
+    choisirSiDejaSelectionnee(evenement, sous, avant);
+}
+
+void TarbreWidget::mouseDoubleClickEvent(QMouseEvent* evenement) {
+    // Le second appui d'un double clic est un appui comme les autres : sur la feuille que le
+    // premier a sélectionnée, il la choisit. Qt ne le passe pas par mousePressEvent.
+    const int avant = indexSelectionne();
+    QTreeWidgetItem* sous = itemAt(evenement->position().toPoint());
+    QTreeWidget::mouseDoubleClickEvent(evenement);
+    choisirSiDejaSelectionnee(evenement, sous, avant);
+}
+
+void TarbreWidget::choisirSiDejaSelectionnee(const QMouseEvent* evenement, QTreeWidgetItem* sous,
+                                             int avant) {
     if (evenement->button() != Qt::LeftButton || sous == nullptr || sous->childCount() > 0) {
         return;
     }

@@ -34,9 +34,14 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* evenement) override;
+    void mouseDoubleClickEvent(QMouseEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
+    // Après un appui du bouton gauche sur l'élément sous : la feuille est choisie si elle
+    // était déjà le nœud sélectionné (d'indice avant) avant cet appui.
+    void choisirSiDejaSelectionnee(const QMouseEvent* evenement, QTreeWidgetItem* sous, int avant);
+
     const TarbreContenu& contenu_;
     std::vector<QTreeWidgetItem*> elements_;
 };

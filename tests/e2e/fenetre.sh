@@ -86,4 +86,17 @@ verifier $((X + 400)) $((Y + 15 + 40 + 30 + 150)) FFF7E0 "zone de l'énoncé"
 verifier $((X + 400)) $((Y + 15 + 40 + 332)) 109102 "séparation énoncé / solution"
 verifier $((X + 400)) $((Y + 15 + 40 + 400)) D9FFCC "zone de la solution"
 verifier $((X + 700)) $((Y + 15 + 40 + 520)) F3F59E "barre de score"
+verifier $((X + 400)) $((Y + 15 + 40 + 341)) D9FFCC "pas de bouton avant tout exercice"
+
+# Lancement par l'arbre : retour au sommaire, le chapitre 1 se déplie par son triangle, puis
+# un double clic sur la feuille « Développer pour factoriser » (6e ligne sous le chapitre)
+# lance l'exercice, ce qui montre l'onglet des exercices et le bouton « Correction ».
+xdotool mousemove --sync $((X + 5 + 78)) $((Y + 15 + 15)) click 1
+attendre_capture $((X + 209)) $((Y + 70)) 5DC5AE
+xdotool mousemove --sync $((X + 412)) $((Y + 114)) click 1
+xdotool mousemove --sync $((X + 520)) $((Y + 114 + 6 * 17)) click --repeat 2 --delay 80 1
+# Le titre du chapitre couvre maintenant le début de la barre : on regarde à sa droite.
+attendre_capture $((X + 730)) $((Y + 70)) 109102
+verifier $((X + 730)) $((Y + 70)) 109102 "onglet des exercices montré par le lancement"
+verifier $((X + 400)) $((Y + 15 + 40 + 341)) FFFFFF "bouton Correction"
 exit $echec

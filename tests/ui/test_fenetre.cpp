@@ -210,6 +210,21 @@ TEST_F(Fenetre, SelectionnerPuisAppuyerSurUneFeuilleLanceLExercice) {
         << "aucune série en cours : pas de confirmation";
 }
 
+TEST_F(Fenetre, UnDoubleClicSurUneFeuilleLaLanceUneFois) {
+    TarbreWidget* arbre = fenetre->arbreExercices();
+    QTreeWidgetItem* e = arbre->element(uniteessai::bareme3);
+    e->parent()->setExpanded(true);
+    arbre->scrollToItem(e);
+    // Ce que le système envoie : appui, relâché, puis l'appui double.
+    const QPoint centre = arbre->visualItemRect(e).center();
+    QTest::mouseClick(arbre->viewport(), Qt::LeftButton, {}, centre);
+    EXPECT_EQ(d.exercicesAbordes, 0) << "le premier appui sélectionne seulement";
+    QTest::mouseDClick(arbre->viewport(), Qt::LeftButton, {}, centre);
+    EXPECT_EQ(d.exercicesAbordes, 1);
+    EXPECT_EQ(d.numeroExercice, uniteessai::bareme3);
+    EXPECT_EQ(plateforme.nombre(TplateformeScriptee::Appel::Question), 0) << "lancé une fois";
+}
+
 TEST_F(Fenetre, EntreeSurUneFeuilleLanceCommeLAppui) {
     TarbreWidget* arbre = fenetre->arbreExercices();
     cliquerNoeud(arbre, uniteessai::choixUnique);
