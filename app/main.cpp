@@ -1,17 +1,35 @@
-// Point d'entrée de calvane : une fenêtre de 800 × 600 pixels.
+// Point d'entrée de calvane : le seul générateur de nombres au hasard est amorcé une fois sur
+// l'horloge, les boîtes standard de Qt parlent français (« Oui », « Non ») si la traduction
+// est installée, l'enregistrement commun est créé, puis la fenêtre principale et la boucle
+// des messages.
 
 #include "clelien.h"
-#include "fenetreexemple.h"
+#include "donneescommunes.h"
+#include "fenetreprincipale.h"
+#include "hasard.h"
+#include "inscriptionchapitres.h"
 #include "textemarque.h"
 #include "verificateurs.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    nombres::initialiserHasard();
+    QTranslator traduction;
+    if (traduction.load(QStringLiteral("qtbase_fr"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&traduction);
+    }
     installerResolveurCles(&identifiantDeCle);
     inscrireVerificateurs();
-    FenetreExemple fenetre;
+    inscrireChapitres();
+    auto donnees = std::make_unique<TdonneesCommunes>();
+    TFenetrePrincipale fenetre(*donnees);
     fenetre.show();
     return QApplication::exec();
 }

@@ -9,7 +9,7 @@ paquets=(
     qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     fonts-liberation2 fonts-liberation fonts-dejavu-core
-    xvfb xdotool imagemagick x11-utils
+    xvfb xdotool imagemagick x11-utils libx11-dev
 )
 if [ "${CALVANE_FUZZ:-0}" = "1" ]; then
     paquets+=(clang libclang-rt-14-dev)

@@ -1,0 +1,23 @@
+#pragma once
+
+// Bouton à image de la fenêtre principale : une image sans légende, dessinée en vecteurs à
+// chaque peinture (nette à toute échelle), et sa bulle d'aide. Il prend le focus au clavier
+// et se déclenche avec Entrée ou Espace comme un bouton ordinaire.
+
+#include "dessins.h"
+
+#include <QAbstractButton>
+
+class TboutonImage : public QAbstractButton {
+public:
+    TboutonImage(Tpicto picto, QWidget* parent);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+
+private:
+    Tpicto picto_;
+};

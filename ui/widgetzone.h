@@ -1,0 +1,36 @@
+#pragma once
+
+// Boîte de dessin de la fenêtre : le widget où une zone d'affichage se peint. Il porte la
+// TboitePeinture que la zone connaît (taille, couleur, visibilité, repeindre, pointeur) et
+// renvoie la peinture et la souris à la fenêtre, qui tient la table de routage.
+
+#include "boitepeinture.h"
+
+#include <QWidget>
+#include <functional>
+
+class QPainter;
+
+class TwidgetZone : public QWidget {
+public:
+    TwidgetZone(QWidget* parent, int largeur, int hauteur, Tcouleur couleur);
+
+    TboitePeinture boite;
+    // Peinture de la zone (dessinerZone, puis ce que la fenêtre ajoute par-dessus).
+    std::function<void(QPainter&)> peindre;
+    // Souris en pixels de la zone : 1 appui, 2 relâché, 3 mouvement.
+    std::function<void(int x, int y, int action)> souris;
+
+    // Recopie la taille, la couleur et la visibilité de la boîte vers le widget.
+    void suivreBoite();
+
+protected:
+    void paintEvent(QPaintEvent* evenement) override;
+    void mousePressEvent(QMouseEvent* evenement) override;
+    void mouseMoveEvent(QMouseEvent* evenement) override;
+    void mouseReleaseEvent(QMouseEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+
+private:
+    void transmettre(QMouseEvent* evenement, int action);
+};
