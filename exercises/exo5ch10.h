@@ -1,8 +1,9 @@
 #pragma once
 
-// Unité du chapitre 10, « Théorème de Thalès » : les exercices des indices 399 à 427 de l'arbre des
-// exercices. Chaque procédure choisit son bras sur numeroExercice ; un indice qu'aucun bras
-// ne cite prend la conduite par défaut.
+// Unité du chapitre 10, « Théorème de Thalès » : les exercices des indices 399 à 427 de
+// l'arbre des exercices. Chaque procédure cherche l'exercice en cours dans les tables des
+// familles (rapports, calculs, placements, problèmes) ; un indice qu'aucune ne cite prend
+// la conduite par défaut (pas d'énoncé, jugement standard, solution préparée).
 
 struct TdonneesCommunes;
 
@@ -14,5 +15,11 @@ void poserEnonce(TdonneesCommunes& d);
 void jugerReponse(TdonneesCommunes& d);
 // Écrit la solution de la question terminée.
 void donnerSolution(TdonneesCommunes& d);
+// Vrai quand l'exercice en cours met lui-même sa figure dans un état juste ou faux ; les
+// autres se répondent à partir de leurs attendus.
+bool aReponseModele(const TdonneesCommunes& d);
+// Met la figure de la question posée dans un état juste, ou faux (exercices à figure).
+void donnerReponseModele(TdonneesCommunes& d);
+void donnerReponseFausse(TdonneesCommunes& d);
 
 } // namespace exo5ch10
