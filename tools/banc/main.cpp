@@ -6,6 +6,7 @@
 #include "commandes.h"
 
 #include "hasard.h"
+#include "verificateurs.h"
 
 #include <array>
 #include <cstring>
@@ -30,6 +31,14 @@ constexpr std::array sousCommandes{
                  "appuie en\n"
                  "      (X1, Y1), déplace et relâche en (X2, Y2) avant le dessin\n"
                  "      → {\"exemple\", \"largeur\", \"hauteur\", \"valeurs\" (diagrammes)}"},
+    SousCommande{"juger", &commandeJuger,
+                 "juger --type K [--attendu TEXTE] [--valeur V] [--lettres L] [--points P]\n"
+                 "        [--precision E] [--vide-permis] [--points-figure L] [--] RÉPONSE\n"
+                 "  juger --lot FICHIER\n"
+                 "      un objet JSON par ligne (\"type\", \"attendu\", \"valeur\", \"lettres\", "
+                 "\"points\",\n"
+                 "      \"precision\", \"vide_permis\", \"reponse\", \"points_figure\") → un "
+                 "résultat par ligne"},
     SousCommande{"exercice", &commandeExercice,
                  "exercice INDEX [--graine S] [--question Q] [--reponse R]... [--cases N,N] "
                  "[--solution]"},
@@ -51,6 +60,8 @@ int main(int argc, char* argv[]) {
     }
     // Tirages reproductibles : la graine par défaut des sous-commandes est 1.
     nombres::initialiserHasard(1);
+    // Les champs de réponse sont jugés par les vrais correcteurs, comme dans le programme.
+    inscrireVerificateurs();
     const std::string nom = argv[1];
     const std::vector<std::string> arguments(argv + 2, argv + argc);
     for (const auto& c : sousCommandes) {

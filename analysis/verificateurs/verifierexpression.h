@@ -1,0 +1,13 @@
+#pragma once
+
+// Le correcteur des expressions : la comparaison de la réponse à l'expression attendue
+// (valeur, puis écriture développée, réduite, factorisée ou simplifiée) et le message qui
+// explique chaque refus.
+
+struct TdonneesCommunes;
+
+namespace verificateurs {
+
+int verifierExpression(TdonneesCommunes& d, int a);
+
+} // namespace verificateurs

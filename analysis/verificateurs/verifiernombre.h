@@ -1,0 +1,14 @@
+#pragma once
+
+// Le correcteur des nombres : entiers, décimaux, fractions irréductibles, angles, vrai ou
+// faux, oui ou non, durées, formules de tableur, et tout genre de réponse sans correcteur
+// propre, jugé comme un nombre à la tolérance près.
+
+struct TdonneesCommunes;
+
+namespace verificateurs {
+
+// Juge le champ a ; valeurDonnee[a] reçoit le nombre lu.
+int verifierNombre(TdonneesCommunes& d, int a);
+
+} // namespace verificateurs

@@ -1,0 +1,13 @@
+#pragma once
+
+// Le correcteur des noms de points : un point, deux points distincts, un couple ordonné,
+// trois points distincts ou les quatre sommets d'un quadrilatère, pris parmi les points de
+// la figure (lettresPoints).
+
+struct TdonneesCommunes;
+
+namespace verificateurs {
+
+int verifierNomsPoints(TdonneesCommunes& d, int a);
+
+} // namespace verificateurs
