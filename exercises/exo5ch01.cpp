@@ -1,15 +1,67 @@
 #include "exo5ch01.h"
 
+#include "casesch01.h"
+#include "donneescommunes.h"
+#include "exercicech01.h"
+#include "problemesch01.h"
+#include "reponsemodele.h"
+#include "seriesch01.h"
 #include "soumission.h"
 
 namespace exo5ch01 {
 
-void poserEnonce(TdonneesCommunes&) {}
-
-void jugerReponse(TdonneesCommunes& d) {
-    jugerReponseStandard(d);
+void poserEnonce(TdonneesCommunes& d) {
+    const ExerciceCh01* e = exerciceCh01(d.numeroExercice);
+    if (e == nullptr) {
+        return;
+    }
+    switch (e->famille) {
+    case Famille::cases:
+        poserCases(d, *e);
+        break;
+    case Famille::expression:
+    case Famille::calculRapide:
+        poserSerie(d, *e);
+        break;
+    case Famille::champs:
+        poserChamps(d, *e);
+        break;
+    }
 }
 
-void donnerSolution(TdonneesCommunes&) {}
+void jugerReponse(TdonneesCommunes& d) {
+    const ExerciceCh01* e = exerciceCh01(d.numeroExercice);
+    if (e != nullptr && e->famille == Famille::cases) {
+        jugerCases(d);
+    } else {
+        jugerReponseStandard(d);
+    }
+}
+
+void donnerSolution(TdonneesCommunes& d) {
+    const ExerciceCh01* e = exerciceCh01(d.numeroExercice);
+    if (e == nullptr) {
+        return;
+    }
+    switch (e->famille) {
+    case Famille::cases:
+        break;
+    case Famille::expression:
+    case Famille::calculRapide:
+        donnerSolutionSerie(d, *e);
+        break;
+    case Famille::champs:
+        donnerSolutionChamps(d, *e);
+        break;
+    }
+}
+
+void donnerReponseModele(TdonneesCommunes& d) {
+    donnerReponseModeleParDefaut(d);
+    const ExerciceCh01* e = exerciceCh01(d.numeroExercice);
+    if (e != nullptr && e->famille == Famille::champs) {
+        donnerReponseModeleChamps(d, *e);
+    }
+}
 
 } // namespace exo5ch01

@@ -7,6 +7,7 @@
 #include "placementsch10.h"
 #include "problemesch10.h"
 #include "rapportsch10.h"
+#include "reponsemodele.h"
 #include "soumission.h"
 
 #include <span>
@@ -51,15 +52,12 @@ void donnerSolution(TdonneesCommunes& d) {
     }
 }
 
-bool aReponseModele(const TdonneesCommunes& d) {
-    const TexerciceCh10* e = exerciceCourant(d);
-    return e != nullptr && e->donnerReponseModele != nullptr;
-}
-
 void donnerReponseModele(TdonneesCommunes& d) {
     if (const TexerciceCh10* e = exerciceCourant(d);
         e != nullptr && e->donnerReponseModele != nullptr) {
         e->donnerReponseModele(d);
+    } else {
+        donnerReponseModeleParDefaut(d);
     }
 }
 
@@ -67,6 +65,8 @@ void donnerReponseFausse(TdonneesCommunes& d) {
     if (const TexerciceCh10* e = exerciceCourant(d);
         e != nullptr && e->donnerReponseFausse != nullptr) {
         e->donnerReponseFausse(d);
+    } else {
+        donnerReponseFausseParDefaut(d);
     }
 }
 

@@ -15,10 +15,8 @@ void poserEnonce(TdonneesCommunes& d);
 void jugerReponse(TdonneesCommunes& d);
 // Écrit la solution de la question terminée.
 void donnerSolution(TdonneesCommunes& d);
-// Vrai quand l'exercice en cours met lui-même sa figure dans un état juste ou faux ; les
-// autres se répondent à partir de leurs attendus.
-bool aReponseModele(const TdonneesCommunes& d);
-// Met la figure de la question posée dans un état juste, ou faux (exercices à figure).
+// Met dans l'état une réponse juste, ou fausse, à la question posée : les exercices à figure
+// placent leurs points, les autres se répondent à partir de leurs attendus.
 void donnerReponseModele(TdonneesCommunes& d);
 void donnerReponseFausse(TdonneesCommunes& d);
 

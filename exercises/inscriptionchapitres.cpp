@@ -18,8 +18,10 @@
 
 void inscrireChapitres() {
     // Le code de chapitre vaut le numéro du chapitre + 1.
-    inscrireUniteChapitre(
-        2, {&exo5ch01::poserEnonce, &exo5ch01::jugerReponse, &exo5ch01::donnerSolution, nullptr});
+    inscrireUniteChapitre(2, {.poserEnonce = &exo5ch01::poserEnonce,
+                              .jugerReponse = &exo5ch01::jugerReponse,
+                              .donnerSolution = &exo5ch01::donnerSolution,
+                              .donnerReponseModele = &exo5ch01::donnerReponseModele});
     inscrireUniteChapitre(
         3, {&exo5ch02::poserEnonce, &exo5ch02::jugerReponse, &exo5ch02::donnerSolution, nullptr});
     inscrireUniteChapitre(

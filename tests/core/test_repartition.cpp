@@ -50,8 +50,8 @@ TEST_F(Repartition, LesQuatorzeUnitesSInscrivent) {
         EXPECT_EQ(uniteChapitre(code), nullptr) << code;
     }
     // Des unités sans bras : la répartition passe sans rien construire.
-    d.codeChapitre = chapitreDExercice(9);
-    d.numeroExercice = 9;
+    d.codeChapitre = chapitreDExercice(244);
+    d.numeroExercice = 244;
     poserEnonce(d);
     EXPECT_EQ(d.nombreChamps, 0);
 }

@@ -7,11 +7,9 @@
 #include "arguments.h"
 #include "champsaisie.h"
 #include "commandes.h"
-#include "controlesfenetre.h"
-#include "donneescommunes.h"
-#include "inscriptionchapitres.h"
+#include "environnementbanc.h"
+#include "hasard.h"
 #include "objettexte.h"
-#include "plateformescriptee.h"
 #include "repartition.h"
 #include "soumission.h"
 #include "zoneaffichage.h"
@@ -84,29 +82,26 @@ int commandeExercice(const std::vector<std::string>& brut) {
     if (question < 1) {
         throw ErreurArguments("--question commence à 1");
     }
-    Arguments::entier("graine", arguments.valeur("graine").value_or("1"));
+    const long long graine = Arguments::entier("graine", arguments.valeur("graine").value_or("1"));
+    if (graine < 0) {
+        throw ErreurArguments("--graine doit être un entier positif ou nul");
+    }
     const std::vector<std::string> reponses = arguments.valeurs("reponse");
     if (reponses.size() > 3) {
         throw ErreurArguments("au plus trois --reponse");
     }
     const std::vector<int> cases = lireCases(arguments.valeur("cases").value_or(""));
 
-    TcontrolesFenetre controles;
-    TplateformeScriptee plateforme;
-    TdonneesCommunes d;
-    initialiserDonneesCommunes(d);
-    controles.lier(d);
-    controles.creerZones(d);
-    d.plateforme = &plateforme;
-    inscrireChapitres();
+    nombres::initialiserHasard(static_cast<std::uint64_t>(graine));
+    EnvironnementBanc environnement;
+    TdonneesCommunes& d = environnement.d;
 
     d.numeroExercice = static_cast<int>(index);
     lancerExercice(d, d.numeroExercice);
     while (d.numeroQuestion < question && d.numeroQuestion < d.nombreQuestions) {
         poserQuestion(d, true);
     }
-    if (d.zoneEnonce->nombreObjets() == 0 && d.nombreChamps == 0 &&
-        d.modeReponse != modeReponseCases) {
+    if (!questionPosee(d)) {
         std::cerr << "calvane-banc exercice : l'exercice " << index << " n'a pas encore d'énoncé\n";
         return 2;
     }

@@ -42,6 +42,11 @@ constexpr std::array sousCommandes{
     SousCommande{"exercice", &commandeExercice,
                  "exercice INDEX [--graine S] [--question Q] [--reponse R]... [--cases N,N] "
                  "[--solution]"},
+    SousCommande{"parcours", &commandeParcours,
+                 "parcours [--graines N] [--chapitre N]\n"
+                 "      chaque question de chaque exercice, N graines : la réponse modèle doit\n"
+                 "      être exacte, une réponse fausse ne doit pas l'être ; dernière ligne\n"
+                 "      « N passed, M failed », code 1 en cas d'échec"},
 };
 
 void afficherAide(std::ostream& sortie) {

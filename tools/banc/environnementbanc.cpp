@@ -1,0 +1,17 @@
+#include "environnementbanc.h"
+
+#include "inscriptionchapitres.h"
+#include "zoneaffichage.h"
+
+EnvironnementBanc::EnvironnementBanc() {
+    initialiserDonneesCommunes(d);
+    controles.lier(d);
+    controles.creerZones(d);
+    d.plateforme = &plateforme;
+    inscrireChapitres();
+}
+
+bool questionPosee(const TdonneesCommunes& d) {
+    return (d.zoneEnonce && d.zoneEnonce->nombreObjets() > 0) || d.nombreChamps > 0 ||
+           d.modeReponse == modeReponseCases;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+// L'environnement sans fenêtre dans lequel calvane-banc fait vivre un exercice : les
+// contrôles de la fenêtre et leurs zones, une plateforme scriptée, l'enregistrement commun
+// lié aux deux, les unités de chapitre inscrites. Chaque exemplaire est neuf : deux
+// exercices joués l'un après l'autre ne partagent rien.
+
+#include "controlesfenetre.h"
+#include "donneescommunes.h"
+#include "plateformescriptee.h"
+
+struct EnvironnementBanc {
+    EnvironnementBanc();
+    EnvironnementBanc(const EnvironnementBanc&) = delete;
+    EnvironnementBanc& operator=(const EnvironnementBanc&) = delete;
+
+    TcontrolesFenetre controles;
+    TplateformeScriptee plateforme;
+    TdonneesCommunes d;
+};
+
+// Vrai quand la question posée a un énoncé : un texte, un champ ou des cases.
+bool questionPosee(const TdonneesCommunes& d);

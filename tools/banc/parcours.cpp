@@ -1,0 +1,172 @@
+// calvane-banc parcours : pose chaque question de chaque exercice qui a un énoncé, pour
+// plusieurs graines, y soumet la réponse modèle (elle doit être jugée exacte et terminer la
+// question) puis, sur la même question posée de nouveau, une réponse fausse (elle ne doit
+// pas l'être). Écrit un rapport JSON puis, en dernière ligne, « N passed, M failed » ; sort
+// avec 1 si un cas a échoué.
+
+#include "arbreexercices.h"
+#include "arguments.h"
+#include "bouton.h"
+#include "champsaisie.h"
+#include "commandes.h"
+#include "environnementbanc.h"
+#include "exercice.h"
+#include "hasard.h"
+#include "identifiants.h"
+#include "reponsemodele.h"
+#include "soumission.h"
+#include "verdict.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdint>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using json = nlohmann::json;
+
+// Ce qu'une soumission a donné.
+struct Soumission {
+    json reponses = json::array();
+    json cases = json::array();
+    int verdict = 0;
+    int points = 0;
+    bool jugee = false;
+    bool terminee = false;
+};
+
+json enJson(const Soumission& s) {
+    return {{"reponses", s.reponses}, {"cases", s.cases}, {"verdict", s.verdict},
+            {"points", s.points},     {"jugee", s.jugee}, {"terminee", s.terminee}};
+}
+
+// Pose la question de rang donné de l'exercice avec la graine, dans un environnement neuf,
+// et y soumet la réponse modèle ou une réponse fausse.
+Soumission soumettre(int index, int question, std::uint64_t graine, bool juste) {
+    nombres::initialiserHasard(graine);
+    EnvironnementBanc environnement;
+    TdonneesCommunes& d = environnement.d;
+    lancerExercice(d, index);
+    while (d.numeroQuestion < question && d.numeroQuestion < d.nombreQuestions) {
+        poserQuestion(d, true);
+    }
+    if (juste) {
+        donnerReponseModele(d);
+    } else {
+        donnerReponseFausse(d);
+    }
+    Soumission s;
+    for (int k = 1; k <= d.nombreChamps && k <= 3; ++k) {
+        s.reponses.push_back(champReponse(d, k)->texte);
+    }
+    for (int n = 1; n <= nombreMaxCases; ++n) {
+        if (d.cases[n].active && d.cases[n].choisie) {
+            s.cases.push_back(n);
+        }
+    }
+    validerReponse(d);
+    s.verdict = d.codeVerdict;
+    s.points = d.points;
+    // Une soumission refusée (champ requis vide) laisse le bouton Correction visible.
+    s.jugee = d.BoutonCorrection == nullptr || !d.BoutonCorrection->visible;
+    s.terminee = d.questionTerminee;
+    return s;
+}
+
+struct Bilan {
+    int reussis = 0;
+    int echecs = 0;
+};
+
+json parcourirExercice(int index, int graines, Bilan& bilan) {
+    nombres::initialiserHasard(1);
+    int nombreQuestions = 0;
+    std::string titre;
+    {
+        EnvironnementBanc environnement;
+        lancerExercice(environnement.d, index);
+        if (!questionPosee(environnement.d)) {
+            return nullptr;
+        }
+        nombreQuestions = environnement.d.nombreQuestions;
+        titre = environnement.d.titreExercice;
+    }
+    json cas = json::array();
+    int echecs = 0;
+    for (int q = 1; q <= nombreQuestions; ++q) {
+        for (int g = 1; g <= graines; ++g) {
+            const auto graine = static_cast<std::uint64_t>(g);
+            const Soumission modele = soumettre(index, q, graine, true);
+            const Soumission fausse = soumettre(index, q, graine, false);
+            const bool modeleExact = modele.verdict == verdict::exact && modele.terminee;
+            const bool fausseRefusee =
+                fausse.jugee && !(fausse.verdict == verdict::exact && fausse.terminee);
+            const bool reussi = modeleExact && fausseRefusee;
+            (reussi ? bilan.reussis : bilan.echecs) += 1;
+            echecs += reussi ? 0 : 1;
+            if (!reussi) {
+                cas.push_back({{"question", q},
+                               {"graine", g},
+                               {"modele", enJson(modele)},
+                               {"fausse", enJson(fausse)}});
+            }
+        }
+    }
+    return {{"index", index},
+            {"titre", titre},
+            {"questions", nombreQuestions},
+            {"cas", nombreQuestions * graines},
+            {"echecs", echecs},
+            {"detail_echecs", cas}};
+}
+
+} // namespace
+
+int commandeParcours(const std::vector<std::string>& brut) {
+    const Arguments arguments(brut, {"graines", "chapitre"}, {});
+    if (!arguments.positionnels().empty()) {
+        throw ErreurArguments("aucun argument positionnel attendu");
+    }
+    const long long graines =
+        Arguments::entier("graines", arguments.valeur("graines").value_or("1"));
+    if (graines < 1 || graines > 1000) {
+        throw ErreurArguments("--graines doit être entre 1 et 1000");
+    }
+    int premier = premierCodeChapitre;
+    int dernier = dernierCodeChapitre;
+    if (const auto chapitre = arguments.valeur("chapitre")) {
+        const long long n = Arguments::entier("chapitre", *chapitre);
+        if (n < 1 || n > 14) {
+            throw ErreurArguments("--chapitre doit être entre 1 et 14");
+        }
+        premier = dernier = static_cast<int>(n) + 1;
+    }
+
+    const TarbreContenu& arbre = arbreExercices();
+    Bilan bilan;
+    json exercices = json::array();
+    json sansEnonce = json::array();
+    for (int index = 0; index < arbre.nombreNoeuds(); ++index) {
+        const int code = chapitreDExercice(index);
+        if (arbre.aDesEnfants(index) || code < premier || code > dernier) {
+            continue;
+        }
+        json rapport = parcourirExercice(index, static_cast<int>(graines), bilan);
+        if (rapport.is_null()) {
+            sansEnonce.push_back(index);
+        } else {
+            exercices.push_back(std::move(rapport));
+        }
+    }
+    const json sortie{{"graines", graines},
+                      {"exercices", exercices},
+                      {"sans_enonce", sansEnonce},
+                      {"reussis", bilan.reussis},
+                      {"echecs", bilan.echecs}};
+    std::cout << sortie.dump() << "\n";
+    std::cout << bilan.reussis << " passed, " << bilan.echecs << " failed\n";
+    return bilan.echecs == 0 ? 0 : 1;
+}
