@@ -243,6 +243,11 @@ void poserRapport(TdonneesCommunes& d) {
     pointIntersectionDroites(*z, "M", "(PQ)", "(AB)", 0.3, 0.2, bleu);
 }
 
+// Le rapport demandé tel que l'énoncé l'écrit (« $F3;1; »).
+std::string rapportDemande(const PlacerRapport& r) {
+    return "$F" + std::to_string(r.numerateur) + ";" + std::to_string(r.denominateur) + ";";
+}
+
 std::int64_t arrondi(double x) {
     return static_cast<std::int64_t>(std::llround(x));
 }
@@ -293,16 +298,14 @@ void jugerRapport(TdonneesCommunes& d) {
     if (grille) {
         ajouterMessage(d, "On obtient  $FAM;AB; = " +
                               nombres::texteFraction(std::abs(numerateur), denominateur, true) +
-                              "  au lieu de  " +
-                              nombres::texteFraction(r.numerateur, r.denominateur, false) + ".");
+                              "  au lieu de  " + rapportDemande(r) + ".");
     } else if (numerateur == denominateur) {
         ajouterMessage(d, "Le point M est confondu avec B.");
     } else {
         ajouterMessage(d, "On obtient  $FMA;MB; = " +
                               nombres::texteFraction(std::abs(numerateur),
                                                      std::abs(denominateur - numerateur), true) +
-                              "  au lieu de  " +
-                              nombres::texteFraction(r.numerateur, r.denominateur, false) + ".");
+                              "  au lieu de  " + rapportDemande(r) + ".");
     }
 }
 
