@@ -73,9 +73,13 @@ void figureThales(TdonneesCommunes& d, std::string_view lettres, double k) {
     const Position a{s.x + k * (c.x - s.x), s.y + k * (c.y - s.y)};
     const Position b{s.x + k * (dd.x - s.x), s.y + k * (dd.y - s.y)};
     // Triangles emboîtés : les noms s'écartent du centre du grand triangle ; triangles
-    // opposés : du sommet commun, sauf lui qui se met à gauche.
-    const Position centre =
-        k > 0 ? Position{(s.x + c.x + dd.x) / 3, (s.y + c.y + dd.y) / 3} : Position{s.x + 1, s.y};
+    // opposés : du sommet commun, sauf lui qui se met sur la bissectrice de l'angle libre
+    // entre [SC] et [SB] (direction de C moins direction de D).
+    const double nc = std::hypot(c.x - s.x, c.y - s.y), nd = std::hypot(dd.x - s.x, dd.y - s.y);
+    const Position libre{(c.x - s.x) / nc - (dd.x - s.x) / nd,
+                         (c.y - s.y) / nc - (dd.y - s.y) / nd};
+    const Position centre = k > 0 ? Position{(s.x + c.x + dd.x) / 3, (s.y + c.y + dd.y) / 3}
+                                  : Position{s.x - libre.x, s.y - libre.y};
     const std::string nS = lettre(lettres, 0), nA = lettre(lettres, 1), nB = lettre(lettres, 2),
                       nC = lettre(lettres, 3), nD = lettre(lettres, 4);
     pointFixe(z, nS, s, centre);

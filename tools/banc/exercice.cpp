@@ -7,6 +7,7 @@
 #include "arguments.h"
 #include "champsaisie.h"
 #include "commandes.h"
+#include "dessinexercice.h"
 #include "environnementbanc.h"
 #include "hasard.h"
 #include "objettexte.h"
@@ -68,7 +69,8 @@ std::vector<int> lireCases(const std::string& texte) {
 } // namespace
 
 int commandeExercice(const std::vector<std::string>& brut) {
-    const Arguments arguments(brut, {"graine", "question", "reponse", "cases"}, {"solution"});
+    const Arguments arguments(brut, {"graine", "question", "reponse", "cases", "png"},
+                              {"solution"});
     if (arguments.positionnels().size() != 1) {
         throw ErreurArguments("un seul INDEX attendu");
     }
@@ -96,6 +98,9 @@ int commandeExercice(const std::vector<std::string>& brut) {
     EnvironnementBanc environnement;
     TdonneesCommunes& d = environnement.d;
 
+    if (arguments.valeur("png")) {
+        dimensionnerEnonceCommeLaFenetre(d);
+    }
     d.numeroExercice = static_cast<int>(index);
     lancerExercice(d, d.numeroExercice);
     while (d.numeroQuestion < question && d.numeroQuestion < d.nombreQuestions) {
@@ -181,6 +186,12 @@ int commandeExercice(const std::vector<std::string>& brut) {
         sortie["essai"] = d.essai;
         sortie["messages"] = messages;
         sortie["solution"] = solution;
+    }
+    if (const auto png = arguments.valeur("png")) {
+        if (!dessinerZonesExercice(d, *png)) {
+            std::cerr << "calvane-banc exercice : impossible d'écrire " << *png << "\n";
+            return 2;
+        }
     }
     std::cout << sortie.dump() << "\n";
     return 0;

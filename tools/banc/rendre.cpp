@@ -4,6 +4,7 @@
 // lieu de --texte, une figure d'exemple ou une division posée peinte dans une zone ; avec
 // --exemple, un tableau ou un diagramme d'exemple (exemplestableaux.h).
 
+#include "applicationqt.h"
 #include "arguments.h"
 #include "blocdivision.h"
 #include "canevas.h"
@@ -34,21 +35,6 @@ Tcouleur lireCouleur(const std::string& texte) {
     return static_cast<Tcouleur>(std::stoul(texte.substr(1), nullptr, 16));
 }
 
-// L'application Qt sans fenêtre qu'exigent les polices ; la plateforme hors écran est
-// choisie quand aucune ne l'est.
-void assurerApplication() {
-    if (QGuiApplication::instance() != nullptr) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char nom[] = "calvane-banc";
-    static char* argv[] = {nom, nullptr};
-    static const auto application = std::make_unique<QGuiApplication>(argc, argv);
-}
-
 } // namespace
 
 int commandeRendre(const std::vector<std::string>& brut) {
@@ -70,7 +56,7 @@ int commandeRendre(const std::vector<std::string>& brut) {
         if (!png) {
             throw ErreurArguments("--png est obligatoire");
         }
-        assurerApplication();
+        assurerApplicationQt();
         return rendreExempleTableau(*exemple, args.valeur("glisser"), *png);
     }
     if (args.valeur("glisser")) {
@@ -91,7 +77,7 @@ int commandeRendre(const std::vector<std::string>& brut) {
         if (decimales < 0 || decimales > decimalesMaximum) {
             throw ErreurArguments("--decimales : entre 0 et " + std::to_string(decimalesMaximum));
         }
-        assurerApplication();
+        assurerApplicationQt();
         const nlohmann::json sortie =
             figure ? rendreFigureExemple(*figure, *png)
                    : rendreDivisionExemple(*division, static_cast<int>(decimales), *png);
@@ -108,7 +94,7 @@ int commandeRendre(const std::vector<std::string>& brut) {
     }
     const Tcouleur couleur = lireCouleur(args.valeur("couleur").value_or("#000000"));
 
-    assurerApplication();
+    assurerApplicationQt();
     installerResolveurCles(&identifiantDeCle);
     QImage image(800, 100, QImage::Format_RGB32);
     image.fill(Qt::white);

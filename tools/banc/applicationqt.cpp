@@ -1,0 +1,18 @@
+#include "applicationqt.h"
+
+#include <QGuiApplication>
+
+#include <memory>
+
+void assurerApplicationQt() {
+    if (QGuiApplication::instance() != nullptr) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char nom[] = "calvane-banc";
+    static char* argv[] = {nom, nullptr};
+    static const auto application = std::make_unique<QGuiApplication>(argc, argv);
+}
