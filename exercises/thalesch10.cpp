@@ -91,6 +91,12 @@ void figureThales(TdonneesCommunes& d, std::string_view lettres, double k) {
     pointSurDroite(z, nB, nS, nD, k, decB.x, decB.y, noir);
     segment(z, nA, nC, noir, 1, 1);
     segment(z, nB, nD, noir, 1, 1);
+    if (k > 0) {
+        // Triangles emboîtés : [AC] et [BD] ne passent pas par S ; les côtés [SA] et [SB]
+        // complètent les deux triangles.
+        segment(z, nS, nA, noir, 1, 1);
+        segment(z, nS, nB, noir, 1, 1);
+    }
     segment(z, nA, nB, bleu, 1, 1);
     segment(z, nC, nD, bleu, 1, 1);
 }

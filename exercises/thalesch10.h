@@ -16,7 +16,8 @@ namespace exo5ch10 {
 void phraseThales(TdonneesCommunes& d, std::string_view lettres, double ligne);
 
 // La figure carrée de l'énoncé : S, C, D fixes, A et B construits, [AC] et [BD] en noir,
-// [AB] et [CD] en bleu, les étiquettes à l'extérieur de la figure.
+// [AB] et [CD] en bleu ([SA] et [SB] en noir pour les triangles emboîtés), les étiquettes à
+// l'extérieur de la figure.
 void figureThales(TdonneesCommunes& d, std::string_view lettres, double k);
 
 // Les alignements et le parallélisme (précédés de `prefixe`) à la ligne donnée de la

@@ -263,6 +263,18 @@ TEST_F(ExercicesCh10, Calcul408Question1FigureEtSolution) {
     }
 }
 
+// Triangles emboîtés (k = 0,6) : A, M, B et A, N, C alignés, et les deux triangles tracés
+// en entier ([AM] et [AN] en plus de [MB] et [NC]).
+TEST_F(ExercicesCh10, Calcul410TrianglesEmboitesTracesEnEntier) {
+    lancer(410);
+    const TzoneAffichage& z = *d.zoneFigure;
+    for (const char* nom : {"[MB]", "[NC]", "[MN]", "[BC]", "[AM]", "[AN]"}) {
+        EXPECT_NE(indiceObjet(z, nom), 0) << nom;
+    }
+    EXPECT_NEAR(abscisseObjet(z, "M") - abscisseObjet(z, "A"),
+                0.6 * (abscisseObjet(z, "B") - abscisseObjet(z, "A")), 1e-12);
+}
+
 // 414 : le champ c attend « O » quand les deux rapports sont égaux (question 2), « N »
 // sinon (question 1) ; la conclusion suit.
 TEST_F(ExercicesCh10, Reciproque414ChampCSuitLesRapports) {
