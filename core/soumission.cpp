@@ -9,6 +9,7 @@
 #include "enonce.h"
 #include "exercice.h"
 #include "minuterie.h"
+#include "objetdiagramme.h"
 #include "plateforme.h"
 #include "repartition.h"
 #include "texteutf8.h"
@@ -57,6 +58,15 @@ void montrer(Tbouton* bouton, bool visible) {
 
 bool visible(const Tbouton* bouton) {
     return bouton != nullptr && bouton->visible;
+}
+
+// Le diagramme de la figure de l'énoncé que l'élève peut encore tracer, nul sinon.
+Tdiagramme* diagrammeATracer(const TdonneesCommunes& d) {
+    if (!d.zoneFigure || d.zoneFigure->indexDiagramme == 0) {
+        return nullptr;
+    }
+    auto* diagramme = dynamic_cast<Tdiagramme*>(d.zoneFigure->objet(d.zoneFigure->indexDiagramme));
+    return diagramme != nullptr && !diagramme->fige ? diagramme : nullptr;
 }
 
 void activerOnglet(TdonneesCommunes& d, Onglet onglet) {
@@ -172,6 +182,8 @@ void jugerReponseStandard(TdonneesCommunes& d) {
         verifierDeuxReponses(d);
     } else if (d.choixUnique) {
         verifierChoixUnique(d);
+    } else if (diagrammeATracer(d) != nullptr) {
+        verifierFigure(d);
     } else {
         verifierUneReponse(d);
     }
@@ -300,6 +312,39 @@ void verifierChoixUnique(TdonneesCommunes& d) {
         d.points = 0;
         verdictFaux(d);
     }
+}
+
+void verifierFigure(TdonneesCommunes& d) {
+    Tdiagramme* diagramme = diagrammeATracer(d);
+    if (diagramme == nullptr) {
+        return;
+    }
+    const bool barres = diagramme->typeDiagramme == Tdiagramme::barres;
+    const auto& attendues = d.zoneFigure->entiers;
+    const int n = std::min<int>(diagramme->nbCategories, Tdiagramme::categoriesMaximum);
+    d.texte2.clear();
+    for (int i = 1; i <= n && static_cast<std::size_t>(i) < attendues.size(); ++i) {
+        const int attendue = attendues[static_cast<std::size_t>(i)];
+        const int actuelle = diagramme->valeurs[static_cast<std::size_t>(i - 1)];
+        if (attendue == actuelle) {
+            continue;
+        }
+        const char* mot =
+            attendue < actuelle ? (barres ? "grande" : "grand") : (barres ? "petite" : "petit");
+        d.texte2 =
+            std::string(barres ? "La barre pour la catégorie" : "Le secteur pour la catégorie") +
+            " \" " + diagramme->libelles[static_cast<std::size_t>(i - 1)] + " \" est trop " + mot +
+            ".";
+        break;
+    }
+    if (!d.texte2.empty()) {
+        verdictFaux(d);
+        ajouterLigneSolution(d, d.texte2, 3.5);
+        return;
+    }
+    d.points = d.bareme - d.essai + 1;
+    marquerExact(d);
+    diagramme->fige = true;
 }
 
 void afficherSolution(TdonneesCommunes& d) {

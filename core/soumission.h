@@ -25,12 +25,16 @@ int jugerChamp(TdonneesCommunes& d, int k);
 // bouton Solution, choix d'une case en choix unique).
 void validerReponse(TdonneesCommunes& d);
 
-// Jugement standard : trois champs, deux champs, choix unique ou un champ.
+// Jugement standard : trois champs, deux champs, choix unique, diagramme à tracer (non
+// figé) dans la figure de l'énoncé, ou un champ.
 void jugerReponseStandard(TdonneesCommunes& d);
 void verifierUneReponse(TdonneesCommunes& d);
 void verifierDeuxReponses(TdonneesCommunes& d);
 void verifierTroisReponses(TdonneesCommunes& d);
 void verifierChoixUnique(TdonneesCommunes& d);
+// Diagramme de la figure de l'énoncé : compare ses valeurs, catégorie par catégorie, aux
+// valeurs attendues lues par lireValeursAttendues ; exact, le diagramme est figé.
+void verifierFigure(TdonneesCommunes& d);
 
 // Verrouille l'énoncé et fait écrire la solution par l'unité du chapitre.
 void afficherSolution(TdonneesCommunes& d);

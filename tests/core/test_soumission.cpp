@@ -5,10 +5,12 @@
 #include "exercice.h"
 #include "libelle.h"
 #include "minuterie.h"
+#include "objetdiagramme.h"
 #include "soumission.h"
 #include "soumissionessai.h"
 #include "uniteessai.h"
 #include "verdict.h"
+#include "zoneaffichage.h"
 
 #include <string>
 #include <vector>
@@ -367,6 +369,52 @@ TEST_F(Soumission, ChoixUniqueSoumisAuClic) {
     cliquerCase(3);
     EXPECT_EQ(d.codeVerdict, verdict::exact);
     EXPECT_EQ(d.points, 2);
+}
+
+Tdiagramme& diagrammeDe(const TdonneesCommunes& d) {
+    return dynamic_cast<Tdiagramme&>(*d.zoneFigure->objet(d.zoneFigure->indexDiagramme));
+}
+
+TEST_F(Soumission, DiagrammeEnBarresATracer) {
+    lancerExercice(d, uniteessai::barres);
+    Tdiagramme& barres = diagrammeDe(d);
+    validerReponse(d);
+    EXPECT_FALSE(d.questionTerminee);
+    EXPECT_EQ(d.texte2, "La barre pour la catégorie \" A \" est trop petite.");
+    EXPECT_EQ(textesSolution(), std::vector<std::string>{d.texte2});
+    EXPECT_EQ(lignesSolution(), std::vector<double>{3.5});
+    EXPECT_EQ(plateforme.nombre(Appel::JouerSon), 1);
+    reessayer(d);
+    barres.valeurs = {3, 5, 9};
+    validerReponse(d);
+    EXPECT_EQ(d.texte2, "La barre pour la catégorie \" C \" est trop grande.");
+    reessayer(d);
+    barres.valeurs[2] = 7;
+    validerReponse(d);
+    EXPECT_TRUE(d.questionTerminee);
+    EXPECT_EQ(d.points, 0) << "barème 2, troisième essai";
+    EXPECT_TRUE(barres.fige) << "le diagramme juste est figé";
+}
+
+TEST_F(Soumission, DiagrammeCirculaireATracer) {
+    lancerExercice(d, uniteessai::secteurs);
+    Tdiagramme& secteurs = diagrammeDe(d);
+    ASSERT_EQ(secteurs.valeurs[1], 240);
+    validerReponse(d);
+    EXPECT_EQ(d.texte2, "Le secteur pour la catégorie \" filles \" est trop grand.");
+    reessayer(d);
+    secteurs.valeurs = {90, 270};
+    validerReponse(d);
+    EXPECT_TRUE(d.questionTerminee);
+    EXPECT_EQ(d.points, 0) << "barème 1 au deuxième essai";
+    EXPECT_TRUE(d.texte2.empty());
+}
+
+TEST_F(Soumission, DiagrammeFigeJugeCommeUnChamp) {
+    lancerExercice(d, uniteessai::barres);
+    diagrammeDe(d).fige = true;
+    validerReponse(d);
+    EXPECT_EQ(uniteessai::nombreAppels(), 1) << "le jugement à un champ prend la main";
 }
 
 TEST_F(Soumission, LesCasesJustesNePassentPasDUneQuestionALAutre) {

@@ -4,10 +4,12 @@
 #include "champsreponse.h"
 #include "donneescommunes.h"
 #include "enonce.h"
+#include "objetdiagramme.h"
 #include "repartition.h"
 #include "soumission.h"
 #include "verdict.h"
 #include "verdicts.h"
+#include "zoneaffichage.h"
 
 #include <string>
 
@@ -85,6 +87,17 @@ void poser(TdonneesCommunes& d) {
         }
         d.caseJuste = 3;
         d.nombreCases = 3;
+        break;
+    case barres:
+        d.titreExercice = "Diagramme en barres";
+        d.bareme = 2;
+        diagramme(*d.zoneFigure, 3, "2;5;7", "A\\B\\C", Tdiagramme::barres, false);
+        lireValeursAttendues(d, "3\\5\\7");
+        break;
+    case secteurs:
+        d.titreExercice = "Diagramme circulaire";
+        diagramme(*d.zoneFigure, 2, "120", "filles\\garçons", Tdiagramme::secteurs, false);
+        lireValeursAttendues(d, "90\\270");
         break;
     case videPermis:
         unChamp(d, 1);

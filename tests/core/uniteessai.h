@@ -2,7 +2,8 @@
 
 // Unité de chapitre réservée aux tests : quelques questions qui font passer la soumission
 // par tous ses chemins sans fenêtre (un, deux et trois champs, barèmes 1 à 6, série de
-// plusieurs questions, réponse vide permise, cases à choix multiple et à choix unique), et
+// plusieurs questions, réponse vide permise, cases à choix multiple et à choix unique,
+// diagrammes en barres et circulaire à tracer), et
 // un correcteur de champ scripté : une réponse égale à l'attendu est exacte, une réponse
 // commençant par « ? » est illisible (6), par « ~ » mal écrite (9), toute autre fausse.
 
@@ -20,6 +21,8 @@ inline constexpr int casesMultiples = 7; // 2 × 3 cases, cases 2 et 5 justes
 inline constexpr int choixUnique = 9;    // 1 × 3 cases, case 3 juste, sans bouton Correction
 inline constexpr int videPermis = 10;    // un champ, réponse vide attendue
 inline constexpr int premierFaux = 11;   // deux champs, seul le premier faux est signalé
+inline constexpr int barres = 12;        // diagramme en barres à tracer, attendu 3, 5, 7
+inline constexpr int secteurs = 15;      // diagramme circulaire à tracer, attendu 90, 270
 
 // Genre de réponse des cases à choix multiple pour le correcteur scripté.
 inline constexpr int genreCases = 99;

@@ -14,6 +14,7 @@
 #include "repartition.h"
 #include "soumission.h"
 #include "verdict.h"
+#include "verificateurs.h"
 #include "zoneaffichage.h"
 
 #include <gtest/gtest.h>
@@ -33,8 +34,12 @@ protected:
         controles.creerZones(d);
         d.plateforme = &plateforme;
         inscrireChapitres();
+        inscrireVerificateurs();
     }
-    void TearDown() override { effacerUnitesChapitre(); }
+    void TearDown() override {
+        effacerUnitesChapitre();
+        inscrireCorrecteurChamp(nullptr);
+    }
 
     // Lance l'exercice, en confirmant l'abandon d'une série en cours.
     void lancer(int index, int question = 1) {
@@ -57,6 +62,14 @@ protected:
             d.sourisX = static_cast<int>((c.xGauche + c.xDroite) / 2);
             d.sourisY = static_cast<int>((c.yHaut + c.yBas) / 2);
             basculerCase(d);
+        }
+        validerReponse(d);
+    }
+
+    void repondre(const std::vector<const char*>& reponses) {
+        int k = 1;
+        for (const char* r : reponses) {
+            champReponse(d, k++)->texte = r;
         }
         validerReponse(d);
     }
@@ -167,6 +180,57 @@ TEST_F(ExercicesCh01, CasesSansSolutionEtPointsSelonLEssai) {
     EXPECT_FALSE(d.casesJustes.test(6));
     EXPECT_TRUE(d.casesJustes.test(2));
     EXPECT_TRUE(d.casesJustes.test(5));
+}
+
+// ---- Réponses tapées, jugées par les vrais correcteurs ----
+
+// Indice 3, question 1 : la forme réduite vaut 3 points ; une expression égale non réduite
+// est mal écrite (verdict 9) et l'essai ne compte pas ; une expression fausse compte.
+TEST_F(ExercicesCh01, ReduireUneSommeFormeExigee) {
+    lancer(3);
+    repondre({"2a-3b+8-5a+7b-13"});
+    EXPECT_EQ(d.codeVerdict, verdict::malEcrit);
+    EXPECT_FALSE(d.questionTerminee);
+    EXPECT_EQ(d.essai, 1);
+    reessayer(d);
+    repondre({"-3a+4b-5"});
+    EXPECT_EQ(d.codeVerdict, verdict::exact);
+    EXPECT_TRUE(d.questionTerminee);
+    EXPECT_EQ(d.points, 3);
+    EXPECT_EQ(d.scoreSerie, 3);
+}
+
+// Indice 52 : 5 points au premier essai compté, 3 au deuxième ; un essai faux ne nomme que
+// le champ faux ; la solution est proposée après le troisième essai faux.
+TEST_F(ExercicesCh01, DevelopperFactoriserCalculerPointsSelonLEssai) {
+    lancer(52);
+    repondre({"4x^2+4x-15", "(2x+5)(2x-3)", "105"});
+    EXPECT_EQ(d.codeVerdict, verdict::exact);
+    EXPECT_EQ(d.points, 5);
+
+    lancer(52);
+    repondre({"4x^2+4x-15", "(2x+5)(2x-3)", "104"});
+    EXPECT_FALSE(d.questionTerminee);
+    const auto messages = textesSolution();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].texte, "La réponse c est fausse.");
+    EXPECT_EQ(d.champAReprendre, 3);
+    reessayer(d);
+    repondre({"4x^2+4x-15", "(2x+5)(2x-3)", "105"});
+    EXPECT_TRUE(d.questionTerminee);
+    EXPECT_EQ(d.points, 3);
+
+    lancer(52);
+    for (int essai = 1; essai <= 3; ++essai) {
+        repondre({"4x^2+4x-15", "(2x+5)(2x-3)", "0"});
+        EXPECT_EQ(d.BoutonSolution->visible, essai == 3) << essai;
+        if (essai < 3) {
+            reessayer(d);
+        }
+    }
+    BoutonSolutionClick(d);
+    EXPECT_TRUE(d.questionTerminee);
+    EXPECT_EQ(d.points, 0);
 }
 
 // ---- Titres, pages de cours, consignes ----

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-void assurerApplicationQt() {
+void assurerApplication() {
     if (QGuiApplication::instance() != nullptr) {
         return;
     }

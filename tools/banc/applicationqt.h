@@ -1,6 +1,5 @@
 #pragma once
 
-// L'application Qt sans fenêtre qu'exigent les polices des dessins de calvane-banc : créée
-// une fois, à la première demande, sur la plateforme hors écran quand aucune n'est choisie.
-
-void assurerApplicationQt();
+// L'application Qt sans fenêtre qu'exigent les polices des dessins en PNG de calvane-banc ;
+// la plateforme hors écran est choisie quand aucune ne l'est. Créée au premier appel.
+void assurerApplication();

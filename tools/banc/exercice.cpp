@@ -5,11 +5,12 @@
 #include "exercice.h"
 #include "arbreexercices.h"
 #include "arguments.h"
+#include "boitepeinture.h"
 #include "champsaisie.h"
 #include "commandes.h"
-#include "dessinexercice.h"
 #include "environnementbanc.h"
 #include "hasard.h"
+#include "imageexercice.h"
 #include "objettexte.h"
 #include "repartition.h"
 #include "soumission.h"
@@ -25,6 +26,8 @@
 namespace {
 
 using json = nlohmann::json;
+
+constexpr int largeurEnonceFenetre = 780;
 
 // Textes de la zone de solution déjà écrits quand la solution commence : ce sont les
 // messages du jugement. Le jugement du chapitre est enveloppé pour les compter.
@@ -98,8 +101,12 @@ int commandeExercice(const std::vector<std::string>& brut) {
     EnvironnementBanc environnement;
     TdonneesCommunes& d = environnement.d;
 
-    if (arguments.valeur("png")) {
-        dimensionnerEnonceCommeLaFenetre(d);
+    if (arguments.valeur("png") && d.zoneEnonce && d.zoneEnonce->boite != nullptr) {
+        // Pour le dessin, l'énoncé a la largeur qu'il a dans l'onglet des exercices : la
+        // figure se cale alors à sa droite, hors du texte.
+        d.zoneEnonce->boite->largeur = largeurEnonceFenetre;
+        environnement.plateforme.rectangles[d.zoneEnonce->boite] = {0, 0, largeurEnonceFenetre,
+                                                                    d.zoneEnonce->boite->hauteur};
     }
     d.numeroExercice = static_cast<int>(index);
     lancerExercice(d, d.numeroExercice);
@@ -188,10 +195,7 @@ int commandeExercice(const std::vector<std::string>& brut) {
         sortie["solution"] = solution;
     }
     if (const auto png = arguments.valeur("png")) {
-        if (!dessinerZonesExercice(d, *png)) {
-            std::cerr << "calvane-banc exercice : impossible d'écrire " << *png << "\n";
-            return 2;
-        }
+        dessinerExercicePng(d, *png);
     }
     std::cout << sortie.dump() << "\n";
     return 0;

@@ -41,10 +41,8 @@ constexpr std::array sousCommandes{
                  "résultat par ligne"},
     SousCommande{"exercice", &commandeExercice,
                  "exercice INDEX [--graine S] [--question Q] [--reponse R]... [--cases N,N] "
-                 "[--solution]\n"
-                 "        [--png FICHIER]\n"
-                 "      --png : énoncé, figure et solution dessinés après la pose (et la "
-                 "soumission)"},
+                 "[--solution] [--png FICHIER]\n"
+                 "      --png : l'énoncé (cases, figure, champs) et la solution dessinés en PNG"},
     SousCommande{"parcours", &commandeParcours,
                  "parcours [--graines N] [--chapitre N]\n"
                  "      chaque question de chaque exercice, N graines : la réponse modèle doit\n"

@@ -14,7 +14,6 @@
 #include "textemarque.h"
 #include "zonescliquables.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -56,7 +55,7 @@ int commandeRendre(const std::vector<std::string>& brut) {
         if (!png) {
             throw ErreurArguments("--png est obligatoire");
         }
-        assurerApplicationQt();
+        assurerApplication();
         return rendreExempleTableau(*exemple, args.valeur("glisser"), *png);
     }
     if (args.valeur("glisser")) {
@@ -77,7 +76,7 @@ int commandeRendre(const std::vector<std::string>& brut) {
         if (decimales < 0 || decimales > decimalesMaximum) {
             throw ErreurArguments("--decimales : entre 0 et " + std::to_string(decimalesMaximum));
         }
-        assurerApplicationQt();
+        assurerApplication();
         const nlohmann::json sortie =
             figure ? rendreFigureExemple(*figure, *png)
                    : rendreDivisionExemple(*division, static_cast<int>(decimales), *png);
@@ -94,7 +93,7 @@ int commandeRendre(const std::vector<std::string>& brut) {
     }
     const Tcouleur couleur = lireCouleur(args.valeur("couleur").value_or("#000000"));
 
-    assurerApplicationQt();
+    assurerApplication();
     installerResolveurCles(&identifiantDeCle);
     QImage image(800, 100, QImage::Format_RGB32);
     image.fill(Qt::white);
