@@ -4,6 +4,7 @@
 #include "donneescommunes.h"
 #include "enonce.h"
 #include "outilsch10.h"
+#include "texteutf8.h"
 #include "thalesch10.h"
 
 #include <string>
@@ -134,7 +135,11 @@ void poserQcm(TdonneesCommunes& d) {
     d.casesJustes.reset();
     disposerCasesPleineLargeur(d, 3, 1, 26);
     for (int n = 1; n <= 3; ++n) {
-        ajouterCase(d, n, reponsesQcm[n - 1], 16);
+        // Demi-largeur en colonnes de 8 pixels : environ 0,38 colonne par caractère de la
+        // police des cases, pour centrer le texte.
+        const double demiLargeur =
+            0.38 * static_cast<double>(texteutf8::longueur(reponsesQcm[n - 1]));
+        ajouterCase(d, n, reponsesQcm[n - 1], demiLargeur);
     }
     d.caseJuste = static_cast<std::uint8_t>(q.caseJuste);
     d.casesJustes.set(d.caseJuste);
