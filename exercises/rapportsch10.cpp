@@ -74,7 +74,7 @@ void poserRapportsAlignes(TdonneesCommunes& d) {
     commencerEnonce(d, "Évaluer des rapports à partir de trois points alignés",
                     static_cast<int>(table.size()), q.bareme);
     preparerChamps(d, n, true);
-    encadrerJusqua(d, 3.5 + n, 40);
+    encadrerJusqua(d, 3.5 + n, 44);
     ajouterLigneEnonce(d, q.donnee, 2);
     ajouterLigneEnonce(d, "Compléter :", 3.5);
     for (int k = 1; k <= n; ++k) {
@@ -115,7 +115,7 @@ void poserProportionnalite(TdonneesCommunes& d) {
     encadrerJusqua(d, 2, 52);
     ajouterLigneEnonce(d, "Ce tableau est$-il un tableau de proportionnalité ?", 2);
     if (d.zoneEnonce) {
-        tableauRegulier(*d.zoneEnonce, "tableau", 2, 2, 3.5, 3, 8, 1.5);
+        tableauRegulier(*d.zoneEnonce, "tableau", 2, 2, 4, 3, 8, 1.5);
         remplirTableau(*d.zoneEnonce, "tableau",
                        ligneTableau(q.ligneHaut) + "\\" + ligneTableau(q.ligneBas));
     }
