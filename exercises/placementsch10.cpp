@@ -51,14 +51,14 @@ void placementIllisible(TdonneesCommunes& d, std::string_view message) {
 
 // Zone carrée de l'énoncé avec son quadrillage, sans axes, de pas 1 et de demi-largeur
 // `demiCote` unités.
-TzoneAffichage* figureQuadrillee(TdonneesCommunes& d, double demiCote, bool axes) {
+TzoneAffichage* figureQuadrillee(TdonneesCommunes& d, double demiCote) {
     if (!d.zoneFigure) {
         return nullptr;
     }
     placerFigureEnonceCarree(d);
     TzoneAffichage& z = *d.zoneFigure;
     z.repereVisible = true;
-    z.sansAxes = !axes;
+    z.sansAxes = true;
     z.pasX = 1;
     z.pasY = 1;
     z.echelle = z.largeur / (2 * demiCote);
@@ -199,7 +199,7 @@ void poserRapport(TdonneesCommunes& d) {
                               : "Placer P et Q sur les parallèles de façon à avoir :",
                        2);
     ajouterLigneEnonce(d, r.condition, 3.5);
-    TzoneAffichage* z = figureQuadrillee(d, 7.5, false);
+    TzoneAffichage* z = figureQuadrillee(d, 7.5);
     if (z == nullptr) {
         return;
     }
@@ -378,7 +378,7 @@ void poserPartage(TdonneesCommunes& d) {
     encadrerJusqua(d, 3.5, 49);
     ajouterLigneEnonce(d, "Placer les points A, B, C sur le quadrillage de façon que :", 2);
     ajouterLigneEnonce(d, s.condition, 3.5);
-    TzoneAffichage* z = figureQuadrillee(d, 7.5, false);
+    TzoneAffichage* z = figureQuadrillee(d, 7.5);
     if (z == nullptr) {
         return;
     }
