@@ -38,8 +38,9 @@ void inscrireChapitres() {
         9, {&exo5ch08::poserEnonce, &exo5ch08::jugerReponse, &exo5ch08::donnerSolution, nullptr});
     inscrireUniteChapitre(
         10, {&exo5ch09::poserEnonce, &exo5ch09::jugerReponse, &exo5ch09::donnerSolution, nullptr});
-    inscrireUniteChapitre(
-        11, {&exo5ch10::poserEnonce, &exo5ch10::jugerReponse, &exo5ch10::donnerSolution, nullptr});
+    inscrireUniteChapitre(11, {&exo5ch10::poserEnonce, &exo5ch10::jugerReponse,
+                               &exo5ch10::donnerSolution, nullptr, &exo5ch10::donnerReponseModele,
+                               &exo5ch10::donnerReponseFausse});
     inscrireUniteChapitre(
         12, {&exo5ch11::poserEnonce, &exo5ch11::jugerReponse, &exo5ch11::donnerSolution, nullptr});
     inscrireUniteChapitre(13, {&exo5ch12::poserEnonce, &exo5ch12::jugerReponse,
