@@ -1,5 +1,6 @@
 #include "canevas.h"
 
+#include <QBrush>
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
@@ -16,6 +17,11 @@ namespace {
 
 QColor enQColor(Tcouleur c) {
     return QColor(QRgb(0xFF000000u | (c & 0xFFFFFFu)));
+}
+
+// Le pinceau des formes pleines : aucun quand il est vide, sinon sa couleur.
+QBrush enQBrush(bool vide, Tcouleur c) {
+    return vide ? QBrush(Qt::NoBrush) : QBrush(enQColor(c));
 }
 
 // Taille extrême bornée : une suite de « $> » ne doit pas demander une police démesurée.
@@ -249,11 +255,7 @@ void Tcanevas::rectangleArrondi(int gauche, int haut, int droite, int bas, int c
         return;
     }
     appliquerCrayon();
-    if (pinceauVide_) {
-        peintre_.setBrush(Qt::NoBrush);
-    } else {
-        peintre_.setBrush(enQColor(couleurPinceau_));
-    }
+    peintre_.setBrush(enQBrush(pinceauVide_, couleurPinceau_));
     peintre_.drawRoundedRect(QRectF(gauche, haut, droite - gauche - 1, bas - haut - 1), coin / 2.0,
                              coin / 2.0);
     peintre_.setBrush(Qt::NoBrush);
@@ -264,11 +266,7 @@ void Tcanevas::ellipse(int gauche, int haut, int droite, int bas) {
         return;
     }
     appliquerCrayon();
-    if (pinceauVide_) {
-        peintre_.setBrush(Qt::NoBrush);
-    } else {
-        peintre_.setBrush(enQColor(couleurPinceau_));
-    }
+    peintre_.setBrush(enQBrush(pinceauVide_, couleurPinceau_));
     peintre_.drawEllipse(QRect(gauche, haut, droite - gauche - 1, bas - haut - 1));
     peintre_.setBrush(Qt::NoBrush);
 }

@@ -1,18 +1,37 @@
 #include "courbefigure.h"
 
+#include "analexpr.h"
+#include "evaluation.h"
 #include "tracefigure.h"
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 
-TtraducteurCourbe traducteur = nullptr;
+// L'expression est analysée une fois ; chaque appel l'évalue en x. Les copies de la fonction
+// partagent l'arbre, ce qui suffit dans un programme mono-fil.
+TfonctionCourbe traduireExpression(std::string_view texte) {
+    auto expression = std::make_shared<analexpr::Texpression>();
+    analexpr::analyserExpression(*expression, texte, "x");
+    if (expression->erreur != 0) {
+        return {};
+    }
+    return [expression](double x) -> std::optional<double> {
+        if (!analexpr::evaluerEn(*expression, x)) {
+            return std::nullopt;
+        }
+        return expression->resultat;
+    };
+}
+
+TtraducteurCourbe traducteur = traduireExpression;
 
 } // namespace
 
 void installerTraducteurCourbe(TtraducteurCourbe t) {
-    traducteur = t;
+    traducteur = t ? t : traduireExpression;
 }
 
 TtraducteurCourbe traducteurCourbe() {

@@ -3,8 +3,8 @@
 // La courbe d'une fonction (41) : y = f(x) échantillonnée en n points (2 à 100) également
 // répartis de `xDebut` à `xFin`, peinte comme une ligne brisée dont les morceaux touchant un
 // point non calculable sont sautés. La fonction vient soit d'une expression en « x » (texte
-// gardé), traduite par le traducteur d'expressions inscrit au démarrage par la couche qui
-// sait lire les expressions, soit directement d'une fonction C++.
+// gardé), lue par l'analyseur d'expressions de la couche d'analyse, soit directement d'une
+// fonction C++.
 
 #include "objetfigure.h"
 
@@ -18,7 +18,8 @@
 using TfonctionCourbe = std::function<std::optional<double>(double)>;
 
 // Traduit une expression en « x » en fonction ; une fonction vide quand l'expression ne se
-// lit pas.
+// lit pas. Par défaut, l'analyseur d'expressions (`analexpr`) ; un autre traducteur peut
+// être inscrit, et nullptr remet celui par défaut.
 using TtraducteurCourbe = TfonctionCourbe (*)(std::string_view expression);
 void installerTraducteurCourbe(TtraducteurCourbe traducteur);
 TtraducteurCourbe traducteurCourbe();

@@ -55,8 +55,9 @@ int mediatrice(TzoneAffichage& zone, Tnom nom, Tnom a, Tnom b, Tcouleur couleur,
 int polygone(TzoneAffichage& zone, Tnom nom, std::string_view liste, Tcouleur couleur);
 int cote(TzoneAffichage& zone, Tnom nom, Tnom a, Tnom b, double decalageX, double decalageY,
          Tcouleur couleur);
-// Courbe de y = expression(x), lue par le traducteur inscrit (installerTraducteurCourbe) ;
-// sans traducteur ou pour une expression illisible, la courbe est indéfinie.
+// Courbe de y = expression(x), lue par le traducteur de courbe (l'analyseur d'expressions,
+// sauf autre inscription par installerTraducteurCourbe) ; une expression illisible donne une
+// courbe indéfinie.
 int courbe(TzoneAffichage& zone, Tnom nom, std::string_view expression, double xDebut, double xFin,
            int nombre, Tcouleur couleur, int style, int largeur);
 // La même pour une fonction donnée directement.

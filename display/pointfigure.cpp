@@ -2,12 +2,13 @@
 
 #include "canevas.h"
 #include "constructions.h"
-#include "ecrituremesure.h"
+#include "ecriturenombre.h"
 #include "pixel.h"
 #include "textemarque.h"
 #include "tracefigure.h"
 #include "zoneaffichage.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -26,6 +27,16 @@ std::optional<TpointMonde> point(const TzoneAffichage& zone, int i) {
 // Angle de l'arc de centre o de a à b, de 0 à 360 dans le sens direct.
 std::optional<double> angleArc(TpointMonde o, TpointMonde a, TpointMonde b) {
     return angleOriente360({a.x - o.x, a.y - o.y}, {b.x - o.x, b.y - o.y});
+}
+
+// Les étiquettes écrivent les nombres comme l'analyse ; une valeur non finie s'écrit « ? ».
+std::string texteMesure(int decimales, double x) {
+    return std::isfinite(x) ? nombres::texteArrondiVirgule(decimales, x) : "?";
+}
+
+// Coordonnée au point décimal, bornée à ±1e15 pour garder une étiquette courte.
+std::string texteCoordonnee(double x) {
+    return std::isfinite(x) ? nombres::texteReel(std::clamp(x, -1e15, 1e15)) : "?";
 }
 
 } // namespace

@@ -81,6 +81,22 @@ QWidget* panneau(QWidget* parent, unsigned couleur) {
     return w;
 }
 
+// Police des titres de chapitre : Liberation Sans grasse de 16 pixels.
+QFont policeChapitre() {
+    QFont police(QStringLiteral("Liberation Sans"));
+    police.setBold(true);
+    police.setPixelSize(16);
+    return police;
+}
+
+// Le titre du chapitre dans la barre d'outils d'une feuille, en blanc, après le bouton
+// de l'accueil.
+void placerTitreChapitre(QLabel* chapitre, int largeur) {
+    chapitre->setGeometry(34, 0, largeur, hauteurBarreOutils);
+    chapitre->setFont(policeChapitre());
+    chapitre->setStyleSheet(QStringLiteral("color: white;"));
+}
+
 // Étiquette de titre : texte blanc gras sur la couleur de sa barre.
 QLabel* titre(const QString& texte, unsigned fond, QWidget* parent, int pixels = 15,
               unsigned encre = 0xFFFFFF) {
@@ -344,13 +360,7 @@ QWidget* TFenetrePrincipale::construirePageCours() {
     TcontrolesFenetre& c = *controles_;
     QWidget* feuille = panneau(nullptr, fondCours);
     QWidget* barre = barreOutils(feuille, orangeCours, nullptr);
-    QLabel* chapitre = libelleLie(c.LabelChapitreCours, barre);
-    chapitre->setGeometry(34, 0, 535, hauteurBarreOutils);
-    QFont police(QStringLiteral("Liberation Sans"));
-    police.setBold(true);
-    police.setPixelSize(16);
-    chapitre->setFont(police);
-    chapitre->setStyleSheet(QStringLiteral("color: white;"));
+    placerTitreChapitre(libelleLie(c.LabelChapitreCours, barre), 535);
     // Cours précédent et suivant : sans effet tant que les pages de cours n'existent pas.
     boutonLie(c.BoutonCoursPrecedent, static_cast<int>(Tpicto::Precedent), barre, 575, 1);
     boutonLie(c.BoutonCoursSuivant, static_cast<int>(Tpicto::Suivant), barre, 607, 1);
@@ -407,13 +417,7 @@ QWidget* TFenetrePrincipale::construirePageExercice() {
     TcontrolesFenetre& c = *controles_;
     QWidget* feuille = panneau(nullptr, fondSolution);
     QWidget* barre = barreOutils(feuille, vertExercice, nullptr);
-    QLabel* chapitre = libelleLie(c.LabelChapitreExercice, barre);
-    chapitre->setGeometry(34, 0, 615, hauteurBarreOutils);
-    QFont police(QStringLiteral("Liberation Sans"));
-    police.setBold(true);
-    police.setPixelSize(16);
-    chapitre->setFont(police);
-    chapitre->setStyleSheet(QStringLiteral("color: white;"));
+    placerTitreChapitre(libelleLie(c.LabelChapitreExercice, barre), 615);
     bilan_ = new TboutonImage(Tpicto::Bilan, barre);
     bilan_->move(652, 1);
     bilan_->setToolTip(QStringLiteral("Pourcentage de réussite"));
@@ -433,7 +437,7 @@ QWidget* TFenetrePrincipale::construirePageExercice() {
     surTitre->setGeometry(0, 0, largeurFeuille, 6);
     QLabel* titreExercice = libelleLie(c.LabelTitreExercice, enonce);
     titreExercice->setGeometry(0, 6, 780, 21);
-    titreExercice->setFont(police);
+    titreExercice->setFont(policeChapitre());
     colorer(titreExercice, creme);
     TwidgetZone* zoneTexte = zoneLiee(enonce, &TdonneesCommunes::zoneEnonce, 780, 271, creme);
     zoneTexte->move(0, 27);
@@ -530,19 +534,13 @@ QWidget* TFenetrePrincipale::construirePageImagiciel() {
     TcontrolesFenetre& c = *controles_;
     QWidget* feuille = panneau(nullptr, creme);
     QWidget* barre = barreOutils(feuille, azurImagiciel, nullptr);
-    QLabel* chapitre = libelleLie(c.LabelChapitreImagiciel, barre);
-    chapitre->setGeometry(34, 0, 690, hauteurBarreOutils);
-    QFont police(QStringLiteral("Liberation Sans"));
-    police.setBold(true);
-    police.setPixelSize(16);
-    chapitre->setFont(police);
-    chapitre->setStyleSheet(QStringLiteral("color: white;"));
+    placerTitreChapitre(libelleLie(c.LabelChapitreImagiciel, barre), 690);
 
     QWidget* boite = panneau(feuille, creme);
     boite->setGeometry(0, hauteurBarreOutils, largeurFeuille, hauteurFeuille - hauteurBarreOutils);
     QLabel* titreImagiciel = libelleLie(c.LabelTitreImagiciel, boite);
     titreImagiciel->setGeometry(0, 6, 700, 21);
-    titreImagiciel->setFont(police);
+    titreImagiciel->setFont(policeChapitre());
     colorer(titreImagiciel, creme);
     TwidgetZone* texte = zoneLiee(boite, &TdonneesCommunes::zoneTexteImagiciel, largeurFeuille,
                                   boite->height() - 27, creme);

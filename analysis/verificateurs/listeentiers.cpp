@@ -4,6 +4,7 @@
 #include "chaines.h"
 #include "lecturenombre.h"
 
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <utility>
@@ -23,6 +24,33 @@ bool divise(std::int64_t diviseur, std::int64_t n) {
 // Première valeur répétée, ou la liste est sans doublon.
 bool aUnDoublon(const std::vector<std::int64_t>& valeurs) {
     return std::set<std::int64_t>(valeurs.begin(), valeurs.end()).size() != valeurs.size();
+}
+
+// Une liste sans doublon de diviseurs de chacun des nombres (le premier qu'une valeur ne
+// divise pas est nommé), qui en compte autant qu'attendu ; le compte attendu n'est calculé
+// que pour une liste juste jusque-là.
+template <typename Compte>
+TverificationEntiers verifierListeDiviseurs(std::string_view texte,
+                                            std::initializer_list<std::int64_t> nombresDivises,
+                                            Compte attendus) {
+    const TlisteEntiers liste = lireListeEntiers(texte);
+    if (liste.erreur != listeJuste) {
+        return {liste.erreur};
+    }
+    if (aUnDoublon(liste.valeurs)) {
+        return {valeurEnDouble};
+    }
+    for (std::int64_t v : liste.valeurs) {
+        for (std::int64_t n : nombresDivises) {
+            if (!divise(v, n)) {
+                return {nonDiviseur, v, n};
+            }
+        }
+    }
+    if (static_cast<std::int64_t>(liste.valeurs.size()) != attendus()) {
+        return {nombreDeValeursFaux};
+    }
+    return {};
 }
 
 } // namespace
@@ -57,45 +85,13 @@ TlisteEntiers lireListeEntiers(std::string_view texte) {
 }
 
 TverificationEntiers verifierDiviseurs(std::string_view texte, std::int64_t n) {
-    const TlisteEntiers liste = lireListeEntiers(texte);
-    if (liste.erreur != listeJuste) {
-        return {liste.erreur};
-    }
-    if (aUnDoublon(liste.valeurs)) {
-        return {valeurEnDouble};
-    }
-    for (std::int64_t v : liste.valeurs) {
-        if (!divise(v, n)) {
-            return {nonDiviseur, v, n};
-        }
-    }
-    if (static_cast<std::int64_t>(liste.valeurs.size()) != nombres::nombreDiviseurs(n)) {
-        return {nombreDeValeursFaux};
-    }
-    return {};
+    return verifierListeDiviseurs(texte, {n}, [n] { return nombres::nombreDiviseurs(n); });
 }
 
 TverificationEntiers verifierDiviseursCommuns(std::string_view texte, std::int64_t a,
                                               std::int64_t b) {
-    const TlisteEntiers liste = lireListeEntiers(texte);
-    if (liste.erreur != listeJuste) {
-        return {liste.erreur};
-    }
-    if (aUnDoublon(liste.valeurs)) {
-        return {valeurEnDouble};
-    }
-    for (std::int64_t v : liste.valeurs) {
-        if (!divise(v, a)) {
-            return {nonDiviseur, v, a};
-        }
-        if (!divise(v, b)) {
-            return {nonDiviseur, v, b};
-        }
-    }
-    if (static_cast<std::int64_t>(liste.valeurs.size()) != nombres::nombreDiviseursCommuns(a, b)) {
-        return {nombreDeValeursFaux};
-    }
-    return {};
+    return verifierListeDiviseurs(texte, {a, b},
+                                  [a, b] { return nombres::nombreDiviseursCommuns(a, b); });
 }
 
 TverificationEntiers verifierPgcd(std::string_view texte, std::int64_t a, std::int64_t b) {

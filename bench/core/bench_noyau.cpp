@@ -3,12 +3,12 @@
 
 #include "champsaisie.h"
 #include "champsreponse.h"
-#include "controlesfenetre.h"
 #include "donneescommunes.h"
 #include "enonce.h"
 #include "exercice.h"
 #include "plateformescriptee.h"
 #include "repartition.h"
+#include "sansfenetre.h"
 #include "soumission.h"
 #include "verdict.h"
 
@@ -36,13 +36,9 @@ int comparerTextes(TdonneesCommunes& d, int k) {
 }
 
 void BM_JugerTroisChamps(benchmark::State& etat) {
-    TcontrolesFenetre controles;
-    TplateformeScriptee plateforme;
-    TdonneesCommunes d;
-    initialiserDonneesCommunes(d);
-    controles.lier(d);
-    controles.creerZones(d);
-    d.plateforme = &plateforme;
+    TsansFenetre monde;
+    TdonneesCommunes& d = monde.d;
+    TplateformeScriptee& plateforme = monde.plateforme;
     inscrireUniteChapitre(
         2, {poserTroisChamps, jugerReponseStandard, ecrireSolutionPreparee, nullptr});
     inscrireCorrecteurChamp(comparerTextes);

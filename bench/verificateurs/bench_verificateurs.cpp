@@ -1,10 +1,10 @@
 // Mesures des correcteurs : juger un champ de chaque famille (nombre, expression, liste,
 // inégalité) par jugerChamp, sur un enregistrement sans fenêtre, messages compris.
 
-#include "controlesfenetre.h"
 #include "donneescommunes.h"
 #include "exercice.h"
 #include "plateformescriptee.h"
+#include "sansfenetre.h"
 #include "soumission.h"
 #include "verificateurs.h"
 
@@ -21,13 +21,9 @@ struct ChampMesure {
 };
 
 void jugerUnChamp(benchmark::State& etat, ChampMesure champ) {
-    TcontrolesFenetre controles;
-    TplateformeScriptee plateforme;
-    TdonneesCommunes d;
-    initialiserDonneesCommunes(d);
-    controles.lier(d);
-    controles.creerZones(d);
-    d.plateforme = &plateforme;
+    TsansFenetre monde;
+    TdonneesCommunes& d = monde.d;
+    TplateformeScriptee& plateforme = monde.plateforme;
     inscrireVerificateurs();
     d.nombreChamps = 1;
     d.typeReponse[1] = static_cast<std::uint8_t>(champ.type);

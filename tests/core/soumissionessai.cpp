@@ -7,10 +7,6 @@
 #include "zoneaffichage.h"
 
 void SoumissionEssai::SetUp() {
-    initialiserDonneesCommunes(d);
-    controles.lier(d);
-    controles.creerZones(d);
-    d.plateforme = &plateforme;
     d.dossierProgramme = "/prog/";
     plateforme.sonsPresents = true;
     uniteessai::inscrire();

@@ -3,9 +3,9 @@
 // Banc d'essai sans fenêtre de la soumission : un enregistrement lié à des contrôles, ses
 // huit zones, une plateforme scriptée et l'unité d'essai inscrite pour le chapitre 1.
 
-#include "controlesfenetre.h"
 #include "donneescommunes.h"
 #include "plateformescriptee.h"
+#include "sansfenetre.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-class SoumissionEssai : public testing::Test {
+class SoumissionEssai : public testing::Test, protected TsansFenetre {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -26,10 +26,4 @@ protected:
     std::vector<double> lignesSolution() const;
     // Clic au centre de la case n.
     void cliquerCase(int n);
-
-    // Les contrôles d'abord : l'enregistrement, détruit avant eux, lie ses zones à leurs
-    // boîtes à peindre.
-    TcontrolesFenetre controles;
-    TplateformeScriptee plateforme;
-    TdonneesCommunes d;
 };

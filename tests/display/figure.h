@@ -4,34 +4,21 @@
 // par unité) qui compte ses demandes de dessin, et de quoi créer des points, lire leur
 // position, les glisser à la souris et peindre la zone sur une image.
 
-#include "boitepeinture.h"
-#include "dessin.h"
 #include "figures.h"
-#include "zoneaffichage.h"
+#include "zoneessai.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
-#include <memory>
 #include <string_view>
 #include <tuple>
 
 // Une zone de 456 × 290 pixels : origine (228, 145), 29 pixels par unité.
-class Figure : public testing::Test {
+class Figure : public ZoneEssai {
 protected:
-    void SetUp() override {
-        boite.largeur = 456;
-        boite.hauteur = 290;
+    Figure() : ZoneEssai(456, 290) {
         boite.repeindre = [this] { ++dessins; };
-        creerZone(boite, zone);
     }
-    void TearDown() override { libererZone(zone); }
 
-    QImage peindre() {
-        QImage image = imageBlanche(boite.largeur, boite.hauteur);
-        QPainter peintre(&image);
-        dessinerZone(*zone, peintre);
-        return image;
-    }
     bool defini(std::string_view nom) const {
         const TobjetZone* o = zone->objet(indiceObjet(*zone, nom));
         return o != nullptr && !o->indefini;
@@ -53,8 +40,6 @@ protected:
         py = yEcran(*zone, ordonneeObjet(*zone, nom));
     }
 
-    TboitePeinture boite;
-    std::unique_ptr<TzoneAffichage> zone;
     int dessins = 0;
 };
 

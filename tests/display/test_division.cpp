@@ -8,6 +8,7 @@
 #include "dessin.h"
 #include "objetdivision.h"
 #include "zoneaffichage.h"
+#include "zoneessai.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -134,23 +135,9 @@ TEST(Pose, GeometrieDuBloc) {
     EXPECT_DOUBLE_EQ(bloc.yFin, 70.8 + 3 * 20.8);
 }
 
-class DivisionDansZone : public testing::Test {
+class DivisionDansZone : public ZoneEssai {
 protected:
-    void SetUp() override {
-        boite.largeur = 400;
-        boite.hauteur = 200;
-        creerZone(boite, zone);
-    }
-    void TearDown() override { libererZone(zone); }
-    QImage peindre() {
-        QImage image = imageBlanche(boite.largeur, boite.hauteur);
-        QPainter peintre(&image);
-        dessinerZone(*zone, peintre);
-        return image;
-    }
-
-    TboitePeinture boite;
-    std::unique_ptr<TzoneAffichage> zone;
+    DivisionDansZone() : ZoneEssai(400, 200) {}
 };
 
 TEST_F(DivisionDansZone, PeinteAvecSesTraits) {

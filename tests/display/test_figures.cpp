@@ -3,6 +3,7 @@
 // grille.
 
 #include "cerclefigure.h"
+#include "courbefigure.h"
 #include "figure.h"
 #include "pointfigure.h"
 
@@ -353,8 +354,8 @@ INSTANTIATE_TEST_SUITE_P(
             "J",
             2,
             1},
-        CasDegenere{"courbe_sans_traducteur_d_expression",
-                    [](TzoneAffichage& z) { courbe(z, "f", "x^2", -1, 1, 10, 0, 1, 1); },
+        CasDegenere{"courbe_d_une_expression_illisible",
+                    [](TzoneAffichage& z) { courbe(z, "f", "x^2+", -1, 1, 10, 0, 1, 1); },
                     {"f"},
                     "",
                     0,
@@ -405,6 +406,20 @@ TEST_F(Figure, TraducteurDeCourbeInscrit) {
     installerTraducteurCourbe(nullptr);
     EXPECT_TRUE(defini("f"));
     EXPECT_FALSE(defini("g")) << "expression illisible";
+}
+
+// Sans autre inscription, l'expression est lue par l'analyseur : y = x² − 1 passe par (2 ; 3)
+// et par (0 ; −1), où elle est peinte.
+TEST_F(Figure, CourbeDUneExpression) {
+    courbe(*zone, "f", "x^2-1", -2, 2, 5, 0, 1, 1);
+    ASSERT_TRUE(defini("f"));
+    const auto* f = dynamic_cast<const TcourbeFigure*>(zone->objet(indiceObjet(*zone, "f")));
+    ASSERT_NE(f, nullptr);
+    ASSERT_EQ(f->echantillons.size(), 5u);
+    EXPECT_NEAR(f->echantillons[4].x, 2, 1e-12);
+    EXPECT_NEAR(f->echantillons[4].y, 3, 1e-12);
+    EXPECT_NEAR(f->echantillons[2].y, -1, 1e-12);
+    EXPECT_EQ(peindre().pixel(xEcran(*zone, 0), yEcran(*zone, -1)), qRgb(0, 0, 0));
 }
 
 // Les dépendants suivent un point placé, dans l'ordre de création.

@@ -3,6 +3,7 @@
 #include "objetcadre.h"
 #include "objettexte.h"
 #include "zoneaffichage.h"
+#include "zoneessai.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -38,27 +39,14 @@ public:
     }
 };
 
-class Zone : public testing::Test {
+class Zone : public ZoneEssai {
 protected:
-    void SetUp() override {
-        boite.largeur = 456;
-        boite.hauteur = 290;
+    Zone() : ZoneEssai(456, 290) {
         boite.couleur = 0xFFFFFF;
         boite.repeindre = [this] { ++dessins; };
         boite.changerCurseur = [this](Tcurseur c) { curseur = c; };
-        creerZone(boite, zone);
-    }
-    void TearDown() override { libererZone(zone); }
-
-    QImage peindre() {
-        QImage image = imageBlanche(boite.largeur, boite.hauteur);
-        QPainter peintre(&image);
-        dessinerZone(*zone, peintre);
-        return image;
     }
 
-    TboitePeinture boite;
-    std::unique_ptr<TzoneAffichage> zone;
     int dessins = 0;
     Tcurseur curseur = Tcurseur::defaut;
 };

@@ -7,6 +7,7 @@
 #include "controlesfenetre.h"
 #include "donneescommunes.h"
 #include "exercice.h"
+#include "exercicesessai.h"
 #include "inscriptionchapitres.h"
 #include "libelle.h"
 #include "objettexte.h"
@@ -26,32 +27,8 @@
 
 namespace {
 
-class ExercicesCh01 : public testing::Test {
+class ExercicesCh01 : public ExercicesEssai {
 protected:
-    void SetUp() override {
-        initialiserDonneesCommunes(d);
-        controles.lier(d);
-        controles.creerZones(d);
-        d.plateforme = &plateforme;
-        inscrireChapitres();
-        inscrireVerificateurs();
-    }
-    void TearDown() override {
-        effacerUnitesChapitre();
-        inscrireCorrecteurChamp(nullptr);
-    }
-
-    // Lance l'exercice, en confirmant l'abandon d'une série en cours.
-    void lancer(int index, int question = 1) {
-        if (d.exerciceEnCours) {
-            plateforme.reponsesOuiNon.push_back(true);
-        }
-        lancerExercice(d, index);
-        while (d.numeroQuestion < question) {
-            poserQuestion(d, true);
-        }
-    }
-
     // Choisit exactement les cases données (clic au centre de chacune) et soumet.
     void choisir(const std::vector<int>& cases) {
         for (int n = 1; n <= nombreMaxCases; ++n) {
@@ -62,14 +39,6 @@ protected:
             d.sourisX = static_cast<int>((c.xGauche + c.xDroite) / 2);
             d.sourisY = static_cast<int>((c.yHaut + c.yBas) / 2);
             basculerCase(d);
-        }
-        validerReponse(d);
-    }
-
-    void repondre(const std::vector<const char*>& reponses) {
-        int k = 1;
-        for (const char* r : reponses) {
-            champReponse(d, k++)->texte = r;
         }
         validerReponse(d);
     }
@@ -87,10 +56,6 @@ protected:
         }
         return textes;
     }
-
-    TcontrolesFenetre controles;
-    TplateformeScriptee plateforme;
-    TdonneesCommunes d;
 };
 
 // ---- Indice 2 : « Reconnaître une somme, un produit » ----

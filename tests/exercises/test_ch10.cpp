@@ -9,6 +9,7 @@
 #include "controlesfenetre.h"
 #include "donneescommunes.h"
 #include "exercice.h"
+#include "exercicesessai.h"
 #include "figures.h"
 #include "hasard.h"
 #include "inscriptionchapitres.h"
@@ -38,43 +39,12 @@ struct Place {
     double y;
 };
 
-class ExercicesCh10 : public testing::Test {
+class ExercicesCh10 : public ExercicesEssai {
 protected:
-    void SetUp() override {
-        initialiserDonneesCommunes(d);
-        controles.lier(d);
-        controles.creerZones(d);
-        d.plateforme = &plateforme;
-        inscrireChapitres();
-        inscrireVerificateurs();
-    }
-    void TearDown() override {
-        effacerUnitesChapitre();
-        inscrireCorrecteurChamp({});
-    }
-
-    void lancer(int index, int question = 1) {
-        if (d.exerciceEnCours) {
-            plateforme.reponsesOuiNon.push_back(true);
-        }
-        lancerExercice(d, index);
-        while (d.numeroQuestion < question) {
-            poserQuestion(d, true);
-        }
-    }
-
     // Place les points nommés de la figure de l'énoncé, puis soumet.
     void placerEtSoumettre(const std::vector<Place>& points) {
         for (const Place& p : points) {
             placerPoint(*d.zoneFigure, p.nom, p.x, p.y);
-        }
-        validerReponse(d);
-    }
-
-    void repondre(std::initializer_list<const char*> reponses) {
-        int k = 1;
-        for (const char* r : reponses) {
-            champReponse(d, k++)->texte = r;
         }
         validerReponse(d);
     }
@@ -88,10 +58,6 @@ protected:
         }
         return t;
     }
-
-    TcontrolesFenetre controles;
-    TplateformeScriptee plateforme;
-    TdonneesCommunes d;
 };
 
 // ---- Placements jugés par leur propre correcteur ----

@@ -4,10 +4,6 @@
 #include "zoneaffichage.h"
 
 EnvironnementBanc::EnvironnementBanc() {
-    initialiserDonneesCommunes(d);
-    controles.lier(d);
-    controles.creerZones(d);
-    d.plateforme = &plateforme;
     inscrireChapitres();
 }
 

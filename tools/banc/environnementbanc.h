@@ -5,18 +5,11 @@
 // lié aux deux, les unités de chapitre inscrites. Chaque exemplaire est neuf : deux
 // exercices joués l'un après l'autre ne partagent rien.
 
-#include "controlesfenetre.h"
 #include "donneescommunes.h"
-#include "plateformescriptee.h"
+#include "sansfenetre.h"
 
-struct EnvironnementBanc {
+struct EnvironnementBanc : TsansFenetre {
     EnvironnementBanc();
-    EnvironnementBanc(const EnvironnementBanc&) = delete;
-    EnvironnementBanc& operator=(const EnvironnementBanc&) = delete;
-
-    TcontrolesFenetre controles;
-    TplateformeScriptee plateforme;
-    TdonneesCommunes d;
 };
 
 // Vrai quand la question posée a un énoncé : un texte, un champ ou des cases.

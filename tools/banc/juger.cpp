@@ -3,11 +3,11 @@
 
 #include "arguments.h"
 #include "commandes.h"
-#include "controlesfenetre.h"
 #include "donneescommunes.h"
 #include "exercice.h"
 #include "objettexte.h"
 #include "plateformescriptee.h"
+#include "sansfenetre.h"
 #include "soumission.h"
 #include "texteutf8.h"
 #include "zoneaffichage.h"
@@ -57,13 +57,6 @@ std::string normaliser(const std::string& reponse) {
 // sert à juger tous les champs d'un lot l'un après l'autre.
 class TjugeSansFenetre {
 public:
-    TjugeSansFenetre() {
-        initialiserDonneesCommunes(d_);
-        controles_.lier(d_);
-        controles_.creerZones(d_);
-        d_.plateforme = &plateforme_;
-    }
-
     json juger(const TchampAJuger& champ) {
         d_.nombreChamps = 1;
         d_.typeReponse[1] = static_cast<std::uint8_t>(champ.type);
@@ -93,9 +86,9 @@ public:
     }
 
 private:
-    TcontrolesFenetre controles_;
-    TplateformeScriptee plateforme_;
-    TdonneesCommunes d_;
+    TsansFenetre monde_;
+    TdonneesCommunes& d_ = monde_.d;
+    TplateformeScriptee& plateforme_ = monde_.plateforme;
 };
 
 // Une valeur du lot, du type attendu, ou une erreur d'arguments qui cite la ligne.

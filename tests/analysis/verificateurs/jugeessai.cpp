@@ -7,10 +7,6 @@
 #include "zoneaffichage.h"
 
 JugeEssai::JugeEssai() {
-    initialiserDonneesCommunes(d_);
-    controles_.lier(d_);
-    controles_.creerZones(d_);
-    d_.plateforme = &plateforme_;
     inscrireVerificateurs();
 }
 

@@ -5,9 +5,9 @@
 // jugerChamp, les vrais correcteurs inscrits. Les messages sont relus dans la zone de la
 // solution.
 
-#include "controlesfenetre.h"
 #include "donneescommunes.h"
 #include "plateformescriptee.h"
+#include "sansfenetre.h"
 
 #include <string>
 #include <vector>
@@ -46,9 +46,9 @@ public:
     TdonneesCommunes& donnees() { return d_; }
 
 private:
-    TcontrolesFenetre controles_;
-    TplateformeScriptee plateforme_;
-    TdonneesCommunes d_;
+    TsansFenetre monde_;
+    TdonneesCommunes& d_ = monde_.d;
+    TplateformeScriptee& plateforme_ = monde_.plateforme;
 };
 
 // Nom d'un cas pour INSTANTIATE_TEST_SUITE_P.

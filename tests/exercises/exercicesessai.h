@@ -1,0 +1,49 @@
+#pragma once
+
+// Le banc commun des tests d'exercices joués sans fenêtre : un enregistrement sans fenêtre
+// (TsansFenetre), les quatorze unités et les vrais correcteurs inscrits ; de quoi lancer une
+// question et soumettre des réponses tapées.
+
+#include "donneescommunes.h"
+#include "exercice.h"
+#include "inscriptionchapitres.h"
+#include "repartition.h"
+#include "sansfenetre.h"
+#include "soumission.h"
+#include "verificateurs.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+class ExercicesEssai : public testing::Test, protected TsansFenetre {
+protected:
+    void SetUp() override {
+        inscrireChapitres();
+        inscrireVerificateurs();
+    }
+    void TearDown() override {
+        effacerUnitesChapitre();
+        inscrireCorrecteurChamp(nullptr);
+    }
+
+    // Lance l'exercice, en confirmant l'abandon d'une série en cours, jusqu'à la question
+    // donnée.
+    void lancer(int index, int question = 1) {
+        if (d.exerciceEnCours) {
+            plateforme.reponsesOuiNon.push_back(true);
+        }
+        lancerExercice(d, index);
+        while (d.numeroQuestion < question) {
+            poserQuestion(d, true);
+        }
+    }
+
+    // Tape les réponses dans les champs 1, 2… puis soumet.
+    void repondre(const std::vector<const char*>& reponses) {
+        int k = 1;
+        for (const char* r : reponses) {
+            champReponse(d, k++)->texte = r;
+        }
+        validerReponse(d);
+    }
+};
