@@ -92,6 +92,10 @@ void inscrireCorrecteurChamp(TcorrecteurChamp correcteur) {
     correcteurInscrit() = std::move(correcteur);
 }
 
+TcorrecteurChamp correcteurChampInscrit() {
+    return correcteurInscrit();
+}
+
 int jugerChamp(TdonneesCommunes& d, int k) {
     if (k < 1 || k > 3) {
         return verdict::illisible;

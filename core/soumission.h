@@ -15,6 +15,8 @@ struct TdonneesCommunes;
 // l'inscrit au démarrage.
 using TcorrecteurChamp = std::function<int(TdonneesCommunes&, int)>;
 void inscrireCorrecteurChamp(TcorrecteurChamp correcteur);
+// Le correcteur inscrit (vide s'il n'y en a pas), pour qu'un outil puisse l'envelopper.
+TcorrecteurChamp correcteurChampInscrit();
 
 // Juge le champ k : une réponse vide permise est exacte si l'attendu est vide aussi, fausse
 // si un seul des deux l'est ; sinon le correcteur inscrit décide (sans correcteur, le champ

@@ -21,6 +21,16 @@ Arguments::Arguments(const std::vector<std::string>& brut,
             positionnels_.push_back(a);
             continue;
         }
+        const std::string::size_type egal = a.find('=');
+        if (egal != std::string::npos) {
+            // « --nom=valeur » : la forme qui permet une valeur commençant par « - ».
+            const std::string nom = a.substr(2, egal - 2);
+            if (!contient(optionsAValeur, nom)) {
+                throw ErreurArguments("option inconnue ou sans valeur : --" + nom);
+            }
+            options_[nom].push_back(a.substr(egal + 1));
+            continue;
+        }
         const std::string nom = a.substr(2);
         if (contient(drapeaux, nom)) {
             drapeaux_.push_back(nom);

@@ -1,7 +1,8 @@
 #pragma once
 
-// Lecture des arguments d'une sous-commande de calvane-banc : options « --nom valeur »,
-// drapeaux « --nom » et arguments positionnels ; après « -- » tout est positionnel.
+// Lecture des arguments d'une sous-commande de calvane-banc : options « --nom valeur » ou
+// « --nom=valeur », drapeaux « --nom » et arguments positionnels ; après « -- » tout est
+// positionnel.
 
 #include <map>
 #include <optional>

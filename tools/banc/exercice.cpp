@@ -14,10 +14,12 @@
 #include "objettexte.h"
 #include "repartition.h"
 #include "soumission.h"
+#include "verdict.h"
 #include "zoneaffichage.h"
 
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -67,6 +69,42 @@ std::vector<int> lireCases(const std::string& texte) {
         cases.push_back(static_cast<int>(n));
     }
     return cases;
+}
+
+// Verdict de la question entière : celui de la question terminée ; sinon le plus grave des
+// champs jugés (6, puis 9), pour qu'un champ refusé ne se cache pas derrière un champ a
+// exact, et 3 quand un autre champ que le premier est faux.
+int verdictQuestion(const TdonneesCommunes& d, const std::array<int, 4>& verdictsChamps) {
+    if (d.questionTerminee) {
+        return d.codeVerdict;
+    }
+    for (const int grave : {verdict::illisible, verdict::malEcrit}) {
+        for (int k = 1; k <= 3; ++k) {
+            if (verdictsChamps[static_cast<std::size_t>(k)] == grave) {
+                return grave;
+            }
+        }
+    }
+    return d.codeVerdict == verdict::exact ? verdict::faux : d.codeVerdict;
+}
+
+// Refuse ce qu'un élève ne peut pas faire dans la fenêtre : plus de réponses que de champs,
+// une case qui n'existe pas, plusieurs cases dans un choix unique.
+void verifierSaisiePossible(const TdonneesCommunes& d, const std::vector<std::string>& reponses,
+                            const std::vector<int>& cases) {
+    if (reponses.size() > static_cast<std::size_t>(d.nombreChamps)) {
+        throw ErreurArguments("cette question n'a que " + std::to_string(d.nombreChamps) +
+                              " champ(s) de réponse");
+    }
+    for (int n : cases) {
+        if (!d.cases[n].active) {
+            throw ErreurArguments("--cases : la case " + std::to_string(n) +
+                                  " n'existe pas dans cette question");
+        }
+    }
+    if (d.choixUnique && cases.size() > 1) {
+        throw ErreurArguments("--cases : une seule case dans un choix unique");
+    }
 }
 
 } // namespace
@@ -155,6 +193,7 @@ int commandeExercice(const std::vector<std::string>& brut) {
 
     const bool soumettre = !reponses.empty() || !cases.empty() || arguments.drapeau("solution");
     if (soumettre) {
+        verifierSaisiePossible(d, reponses, cases);
         if (const TuniteChapitre* unite = uniteChapitre(d.codeChapitre)) {
             TuniteChapitre enveloppe = *unite;
             jugementDuChapitre = unite->jugerReponse;
@@ -172,7 +211,19 @@ int commandeExercice(const std::vector<std::string>& brut) {
             d.solutionsDemandees += 1;
         }
         textesAvantSolution = -1;
+        std::array<int, 4> verdictsChamps{};
+        const TcorrecteurChamp correcteur = correcteurChampInscrit();
+        if (correcteur) {
+            inscrireCorrecteurChamp([&](TdonneesCommunes& donnees, int k) {
+                const int v = correcteur(donnees, k);
+                if (k >= 1 && k <= 3) {
+                    verdictsChamps[static_cast<std::size_t>(k)] = v;
+                }
+                return v;
+            });
+        }
         validerReponse(d);
+        inscrireCorrecteurChamp(correcteur);
 
         json messages = json::array();
         json solution = json::array();
@@ -188,7 +239,7 @@ int commandeExercice(const std::vector<std::string>& brut) {
                 ++rang;
             }
         }
-        sortie["verdict"] = d.codeVerdict;
+        sortie["verdict"] = verdictQuestion(d, verdictsChamps);
         sortie["points"] = d.points;
         sortie["essai"] = d.essai;
         sortie["messages"] = messages;
