@@ -3,13 +3,13 @@
 // est installée, l'enregistrement commun est créé, puis la fenêtre principale et la boucle
 // des messages.
 
-#include "clelien.h"
-#include "donneescommunes.h"
-#include "fenetreprincipale.h"
-#include "hasard.h"
-#include "inscriptionchapitres.h"
-#include "textemarque.h"
-#include "verificateurs.h"
+#include "analysis/nombres/hasard.h"
+#include "core/clelien.h"
+#include "core/donneescommunes.h"
+#include "core/verificateurs/verificateurs.h"
+#include "display/texte/textemarque.h"
+#include "exercises/inscriptionchapitres.h"
+#include "ui/fenetreprincipale.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

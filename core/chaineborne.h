@@ -4,7 +4,7 @@
 // plus long est coupé sans bruit à l'affectation, comme le veut la règle des champs
 // « chaîne de N caractères » ; aucun texte n'est jamais refusé.
 
-#include "texteutf8.h"
+#include "analysis/texte/texteutf8.h"
 
 #include <cstddef>
 #include <string>

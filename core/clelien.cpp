@@ -1,6 +1,6 @@
-#include "clelien.h"
+#include "core/clelien.h"
 
-#include "texteutf8.h"
+#include "analysis/texte/texteutf8.h"
 
 #include <array>
 #include <string>

@@ -1,13 +1,13 @@
-#include "donneescommunes.h"
+#include "core/donneescommunes.h"
 
-#include "arbre.h"
-#include "barreetat.h"
-#include "bouton.h"
-#include "champsaisie.h"
-#include "classeur.h"
-#include "imagefenetre.h"
-#include "libelle.h"
-#include "zoneaffichage.h"
+#include "core/controles/arbre.h"
+#include "core/controles/barreetat.h"
+#include "core/controles/bouton.h"
+#include "core/controles/champsaisie.h"
+#include "core/controles/classeur.h"
+#include "core/controles/imagefenetre.h"
+#include "core/controles/libelle.h"
+#include "display/zones/zoneaffichage.h"
 
 #include <array>
 #include <utility>

@@ -12,11 +12,11 @@
 // numérotent à partir de 1 (TtableauUn) et les textes bornés se coupent à leur longueur
 // maximale (TchaineBornee).
 
-#include "casechoix.h"
-#include "chaineborne.h"
-#include "etiquettecase.h"
-#include "serie.h"
-#include "tableauun.h"
+#include "core/chaineborne.h"
+#include "core/exercice/casechoix.h"
+#include "core/exercice/etiquettecase.h"
+#include "core/exercice/serie.h"
+#include "core/tableauun.h"
 
 #include <bitset>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "identifiants.h"
+#include "core/identifiants.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
-#include "lien.h"
+#include "core/lien.h"
 
-#include "arbre.h"
-#include "classeur.h"
-#include "donneescommunes.h"
-#include "identifiants.h"
-#include "renvoiscontenu.h"
+#include "core/controles/arbre.h"
+#include "core/controles/classeur.h"
+#include "core/donneescommunes.h"
+#include "core/identifiants.h"
+#include "core/renvoiscontenu.h"
 
 namespace {
 

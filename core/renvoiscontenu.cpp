@@ -1,4 +1,4 @@
-#include "renvoiscontenu.h"
+#include "core/renvoiscontenu.h"
 
 TrenvoisContenu& renvoisContenu() {
     static TrenvoisContenu renvois;

@@ -1,6 +1,6 @@
-#include "exo5ch02.h"
+#include "exercises/exo5ch02.h"
 
-#include "soumission.h"
+#include "core/exercice/soumission.h"
 
 namespace exo5ch02 {
 

@@ -1,7 +1,7 @@
-#include "exo5ch13.h"
+#include "exercises/exo5ch13.h"
 
-#include "enonce.h"
-#include "soumission.h"
+#include "core/exercice/enonce.h"
+#include "core/exercice/soumission.h"
 
 namespace exo5ch13 {
 

@@ -10,6 +10,7 @@ paquets=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     fonts-liberation2 fonts-liberation fonts-dejavu-core
     xvfb xdotool imagemagick x11-utils libx11-dev
+    python3 python3-sympy
 )
 if [ "${CALVANE_FUZZ:-0}" = "1" ]; then
     paquets+=(clang libclang-rt-14-dev)

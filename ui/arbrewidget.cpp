@@ -1,6 +1,6 @@
-#include "arbrewidget.h"
+#include "ui/arbrewidget.h"
 
-#include "arbrecontenu.h"
+#include "core/arbres/arbrecontenu.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "barreonglets.h"
+#include "ui/barreonglets.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "boutonimage.h"
+#include "ui/boutonimage.h"
 
 #include <QKeyEvent>
 #include <QPainter>

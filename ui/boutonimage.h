@@ -4,7 +4,7 @@
 // chaque peinture (nette à toute échelle), et sa bulle d'aide. Il prend le focus au clavier
 // et se déclenche avec Entrée ou Espace comme un bouton ordinaire.
 
-#include "dessins.h"
+#include "ui/dessins.h"
 
 #include <QAbstractButton>
 

@@ -1,4 +1,4 @@
-#include "dessins.h"
+#include "ui/dessins.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,8 +1,8 @@
-#include "plateformeqt.h"
+#include "ui/plateformeqt.h"
 
-#include "boitepeinture.h"
-#include "minuterie.h"
-#include "zoneaffichage.h"
+#include "core/controles/minuterie.h"
+#include "display/zones/boitepeinture.h"
+#include "display/zones/zoneaffichage.h"
 
 #include <QAudioFormat>
 #include <QAudioSink>

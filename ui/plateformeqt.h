@@ -6,7 +6,7 @@
 // des QTimer, la place des boîtes à peindre par la géométrie de leur widget. Les demandes de
 // dessin, de pointeur et les tics de minuterie sont rendus à la fenêtre par des rappels.
 
-#include "plateforme.h"
+#include "core/plateforme/plateforme.h"
 
 #include <QByteArray>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "widgetzone.h"
+#include "ui/widgetzone.h"
 
 #include <QMouseEvent>
 #include <QPainter>

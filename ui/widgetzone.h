@@ -4,7 +4,7 @@
 // TboitePeinture que la zone connaît (taille, couleur, visibilité, repeindre, pointeur) et
 // renvoie la peinture et la souris à la fenêtre, qui tient la table de routage.
 
-#include "boitepeinture.h"
+#include "display/zones/boitepeinture.h"
 
 #include <QWidget>
 #include <functional>

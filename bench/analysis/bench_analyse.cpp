@@ -1,9 +1,9 @@
 // Mesures de l'analyse des réponses : analyser et comparer une réponse typique, et calculer
 // tous les attributs d'écriture d'une réponse de 78 caractères (la longueur d'un champ).
 
-#include "analexpr.h"
-#include "comparaison.h"
-#include "texteutf8.h"
+#include "analysis/expressions/analexpr.h"
+#include "analysis/expressions/comparaison.h"
+#include "analysis/texte/texteutf8.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,16 +1,16 @@
 // Mesures du noyau : le jugement d'une réponse à trois champs de bout en bout, sans fenêtre,
 // de validerReponse jusqu'à terminerQuestion (solution écrite, score, boutons).
 
-#include "champsaisie.h"
-#include "champsreponse.h"
-#include "donneescommunes.h"
-#include "enonce.h"
-#include "exercice.h"
-#include "plateformescriptee.h"
-#include "repartition.h"
-#include "sansfenetre.h"
-#include "soumission.h"
-#include "verdict.h"
+#include "core/controles/champsaisie.h"
+#include "core/donneescommunes.h"
+#include "core/exercice/champsreponse.h"
+#include "core/exercice/enonce.h"
+#include "core/exercice/exercice.h"
+#include "core/exercice/repartition.h"
+#include "core/exercice/soumission.h"
+#include "core/exercice/verdict.h"
+#include "core/plateforme/plateformescriptee.h"
+#include "core/plateforme/sansfenetre.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,12 +2,12 @@
 // racine) mise en page et peinte sur une QImage, le dessin d'une zone de 40 textes, et le
 // glisser d'un point dont dépendent 40 objets de figure (recalcul et dessin de la zone).
 
-#include "boitepeinture.h"
-#include "canevas.h"
-#include "figures.h"
-#include "marquesfigure.h"
-#include "textemarque.h"
-#include "zoneaffichage.h"
+#include "display/figures/figures.h"
+#include "display/figures/marquesfigure.h"
+#include "display/texte/canevas.h"
+#include "display/texte/textemarque.h"
+#include "display/zones/boitepeinture.h"
+#include "display/zones/zoneaffichage.h"
 
 #include <QGuiApplication>
 #include <QImage>

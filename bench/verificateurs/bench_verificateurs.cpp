@@ -1,12 +1,12 @@
 // Mesures des correcteurs : juger un champ de chaque famille (nombre, expression, liste,
 // inégalité) par jugerChamp, sur un enregistrement sans fenêtre, messages compris.
 
-#include "donneescommunes.h"
-#include "exercice.h"
-#include "plateformescriptee.h"
-#include "sansfenetre.h"
-#include "soumission.h"
-#include "verificateurs.h"
+#include "core/donneescommunes.h"
+#include "core/exercice/exercice.h"
+#include "core/exercice/soumission.h"
+#include "core/plateforme/plateformescriptee.h"
+#include "core/plateforme/sansfenetre.h"
+#include "core/verificateurs/verificateurs.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
-#include "analexpr.h"
-#include "comparaison.h"
-#include "ecritureexpression.h"
-#include "erreuranalyse.h"
-#include "evaluation.h"
-#include "marqueurs.h"
+#include "analysis/expressions/analexpr.h"
+#include "analysis/expressions/comparaison.h"
+#include "analysis/expressions/ecritureexpression.h"
+#include "analysis/expressions/erreuranalyse.h"
+#include "analysis/expressions/evaluation.h"
+#include "analysis/expressions/marqueurs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "comparaison.h"
+#include "analysis/expressions/comparaison.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "arithmetique.h"
-#include "chaines.h"
-#include "ecriturenombre.h"
-#include "geometrie.h"
-#include "hasard.h"
-#include "lecturenombre.h"
+#include "analysis/geometrie/geometrie.h"
+#include "analysis/nombres/arithmetique.h"
+#include "analysis/nombres/ecriturenombre.h"
+#include "analysis/nombres/hasard.h"
+#include "analysis/nombres/lecturenombre.h"
+#include "analysis/texte/chaines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "solutions.h"
-#include "tabulationcourbe.h"
+#include "analysis/expressions/solutions.h"
+#include "analysis/expressions/tabulationcourbe.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "texteutf8.h"
+#include "analysis/texte/texteutf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "soumissionessai.h"
+#include "tests/core/soumissionessai.h"
 
-#include "cases.h"
-#include "objettexte.h"
-#include "soumission.h"
-#include "uniteessai.h"
-#include "zoneaffichage.h"
+#include "core/exercice/cases.h"
+#include "core/exercice/soumission.h"
+#include "display/zones/objettexte.h"
+#include "display/zones/zoneaffichage.h"
+#include "tests/core/uniteessai.h"
 
 void SoumissionEssai::SetUp() {
     d.dossierProgramme = "/prog/";

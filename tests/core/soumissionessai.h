@@ -3,9 +3,9 @@
 // Banc d'essai sans fenêtre de la soumission : un enregistrement lié à des contrôles, ses
 // huit zones, une plateforme scriptée et l'unité d'essai inscrite pour le chapitre 1.
 
-#include "donneescommunes.h"
-#include "plateformescriptee.h"
-#include "sansfenetre.h"
+#include "core/donneescommunes.h"
+#include "core/plateforme/plateformescriptee.h"
+#include "core/plateforme/sansfenetre.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "arbrealphabetique.h"
-#include "arbrecours.h"
-#include "arbreexercices.h"
-#include "arbreimagiciels.h"
-#include "arbretheme.h"
-#include "identifiants.h"
+#include "core/arbres/arbrealphabetique.h"
+#include "core/arbres/arbrecours.h"
+#include "core/arbres/arbreexercices.h"
+#include "core/arbres/arbreimagiciels.h"
+#include "core/arbres/arbretheme.h"
+#include "core/identifiants.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "clelien.h"
+#include "core/clelien.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "canevas.h"
-#include "cases.h"
-#include "donneescommunes.h"
+#include "core/donneescommunes.h"
+#include "core/exercice/cases.h"
+#include "display/texte/canevas.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -1,8 +1,8 @@
-#include "bouton.h"
-#include "champsaisie.h"
-#include "controlesfenetre.h"
-#include "donneescommunes.h"
-#include "texteutf8.h"
+#include "analysis/texte/texteutf8.h"
+#include "core/controles/bouton.h"
+#include "core/controles/champsaisie.h"
+#include "core/controles/controlesfenetre.h"
+#include "core/donneescommunes.h"
 
 #include <gtest/gtest.h>
 

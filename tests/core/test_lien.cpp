@@ -1,8 +1,8 @@
-#include "classeur.h"
-#include "controlesfenetre.h"
-#include "donneescommunes.h"
-#include "lien.h"
-#include "renvoiscontenu.h"
+#include "core/controles/classeur.h"
+#include "core/controles/controlesfenetre.h"
+#include "core/donneescommunes.h"
+#include "core/lien.h"
+#include "core/renvoiscontenu.h"
 
 #include <gtest/gtest.h>
 

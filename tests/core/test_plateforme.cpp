@@ -1,7 +1,7 @@
-#include "arbre.h"
-#include "arbreexercices.h"
-#include "minuterie.h"
-#include "plateformescriptee.h"
+#include "core/arbres/arbreexercices.h"
+#include "core/controles/arbre.h"
+#include "core/controles/minuterie.h"
+#include "core/plateforme/plateformescriptee.h"
 
 #include <gtest/gtest.h>
 

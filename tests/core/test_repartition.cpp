@@ -1,7 +1,7 @@
-#include "donneescommunes.h"
-#include "identifiants.h"
-#include "inscriptionchapitres.h"
-#include "repartition.h"
+#include "core/donneescommunes.h"
+#include "core/exercice/repartition.h"
+#include "core/identifiants.h"
+#include "exercises/inscriptionchapitres.h"
 
 #include <gtest/gtest.h>
 

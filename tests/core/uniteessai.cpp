@@ -1,15 +1,15 @@
-#include "uniteessai.h"
+#include "tests/core/uniteessai.h"
 
-#include "cases.h"
-#include "champsreponse.h"
-#include "donneescommunes.h"
-#include "enonce.h"
-#include "objetdiagramme.h"
-#include "repartition.h"
-#include "soumission.h"
-#include "verdict.h"
-#include "verdicts.h"
-#include "zoneaffichage.h"
+#include "core/donneescommunes.h"
+#include "core/exercice/cases.h"
+#include "core/exercice/champsreponse.h"
+#include "core/exercice/enonce.h"
+#include "core/exercice/repartition.h"
+#include "core/exercice/soumission.h"
+#include "core/exercice/verdict.h"
+#include "core/exercice/verdicts.h"
+#include "display/tableaux/objetdiagramme.h"
+#include "display/zones/zoneaffichage.h"
 
 #include <string>
 

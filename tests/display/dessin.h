@@ -3,9 +3,9 @@
 // Outils des tests de dessin : une image blanche, un texte balisé dessiné dessus, la lecture
 // de l'encre d'un pixel et la comparaison de deux régions d'images.
 
-#include "canevas.h"
-#include "textemarque.h"
-#include "zonescliquables.h"
+#include "display/texte/canevas.h"
+#include "display/texte/textemarque.h"
+#include "display/texte/zonescliquables.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // Les tests de dessin peignent sur des QImage : les polices exigent une application Qt, créée
 // une fois pour tout le programme de tests, sur la plateforme hors écran.
 
-#include "clelien.h"
-#include "textemarque.h"
+#include "core/clelien.h"
+#include "display/texte/textemarque.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>

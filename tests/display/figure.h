@@ -4,8 +4,8 @@
 // par unité) qui compte ses demandes de dessin, et de quoi créer des points, lire leur
 // position, les glisser à la souris et peindre la zone sur une image.
 
-#include "figures.h"
-#include "zoneessai.h"
+#include "display/figures/figures.h"
+#include "tests/display/zoneessai.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>

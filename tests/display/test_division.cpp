@@ -2,13 +2,13 @@
 // partiel, quotient, restes et chiffres abaissés, virgules), refus des divisions
 // impossibles et dessin dans une zone.
 
-#include "blocdivision.h"
-#include "boitepeinture.h"
-#include "chiffresdivision.h"
-#include "dessin.h"
-#include "objetdivision.h"
-#include "zoneaffichage.h"
-#include "zoneessai.h"
+#include "display/division/blocdivision.h"
+#include "display/division/chiffresdivision.h"
+#include "display/division/objetdivision.h"
+#include "display/zones/boitepeinture.h"
+#include "display/zones/zoneaffichage.h"
+#include "tests/display/dessin.h"
+#include "tests/display/zoneessai.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -2,10 +2,10 @@
 // dépendants, le glisser des seuls points libres, la peinture des points, des traits et de la
 // grille.
 
-#include "cerclefigure.h"
-#include "courbefigure.h"
-#include "figure.h"
-#include "pointfigure.h"
+#include "display/figures/cerclefigure.h"
+#include "display/figures/courbefigure.h"
+#include "display/figures/pointfigure.h"
+#include "tests/display/figure.h"
 
 #include <array>
 #include <cmath>

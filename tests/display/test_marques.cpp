@@ -1,10 +1,10 @@
 // Marques d'usage (angle droit, codages, arcs d'angle, quadrillage, graduation) et leur
 // géométrie, mesures et tests de position sur des points nommés.
 
-#include "figure.h"
-#include "marquesfigure.h"
-#include "mesuresfigure.h"
-#include "polygonefigure.h"
+#include "display/figures/marquesfigure.h"
+#include "display/figures/mesuresfigure.h"
+#include "display/figures/polygonefigure.h"
+#include "tests/display/figure.h"
 
 #include <cmath>
 #include <functional>

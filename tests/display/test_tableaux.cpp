@@ -2,11 +2,11 @@
 // glisser des barres et des secteurs, diagramme figé, et données dégénérées (tableaux trop
 // grands, secteurs hors de 360 degrés, zone trop petite, glisser hors de la zone).
 
-#include "boitepeinture.h"
-#include "dessin.h"
-#include "objetdiagramme.h"
-#include "objettableau.h"
-#include "zoneaffichage.h"
+#include "display/tableaux/objetdiagramme.h"
+#include "display/tableaux/objettableau.h"
+#include "display/zones/boitepeinture.h"
+#include "display/zones/zoneaffichage.h"
+#include "tests/display/dessin.h"
 
 #include <algorithm>
 #include <climits>

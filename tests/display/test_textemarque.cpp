@@ -1,5 +1,5 @@
-#include "dessin.h"
-#include "symbole.h"
+#include "display/texte/symbole.h"
+#include "tests/display/dessin.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "boitepeinture.h"
-#include "dessin.h"
-#include "objetcadre.h"
-#include "objettexte.h"
-#include "zoneaffichage.h"
-#include "zoneessai.h"
+#include "display/zones/boitepeinture.h"
+#include "display/zones/objetcadre.h"
+#include "display/zones/objettexte.h"
+#include "display/zones/zoneaffichage.h"
+#include "tests/display/dessin.h"
+#include "tests/display/zoneessai.h"
 
 #include <QDir>
 #include <QTemporaryDir>

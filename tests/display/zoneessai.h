@@ -5,9 +5,9 @@
 // de la zone sur une image blanche. Une classe dérivée règle le reste de la boîte (rappels,
 // couleur) dans son constructeur, avant la création de la zone.
 
-#include "boitepeinture.h"
-#include "dessin.h"
-#include "zoneaffichage.h"
+#include "display/zones/boitepeinture.h"
+#include "display/zones/zoneaffichage.h"
+#include "tests/display/dessin.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -4,13 +4,13 @@
 // (TsansFenetre), les quatorze unités et les vrais correcteurs inscrits ; de quoi lancer une
 // question et soumettre des réponses tapées.
 
-#include "donneescommunes.h"
-#include "exercice.h"
-#include "inscriptionchapitres.h"
-#include "repartition.h"
-#include "sansfenetre.h"
-#include "soumission.h"
-#include "verificateurs.h"
+#include "core/donneescommunes.h"
+#include "core/exercice/exercice.h"
+#include "core/exercice/repartition.h"
+#include "core/exercice/soumission.h"
+#include "core/plateforme/sansfenetre.h"
+#include "core/verificateurs/verificateurs.h"
+#include "exercises/inscriptionchapitres.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -2,21 +2,21 @@
 // les titres, les boutons de cours et la figure des aires. Les réponses modèles de toutes les
 // questions sont vérifiées par « calvane-banc parcours --chapitre 1 ».
 
-#include "bouton.h"
-#include "cases.h"
-#include "controlesfenetre.h"
-#include "donneescommunes.h"
-#include "exercice.h"
-#include "exercicesessai.h"
-#include "inscriptionchapitres.h"
-#include "libelle.h"
-#include "objettexte.h"
-#include "plateformescriptee.h"
-#include "repartition.h"
-#include "soumission.h"
-#include "verdict.h"
-#include "verificateurs.h"
-#include "zoneaffichage.h"
+#include "core/controles/bouton.h"
+#include "core/controles/controlesfenetre.h"
+#include "core/controles/libelle.h"
+#include "core/donneescommunes.h"
+#include "core/exercice/cases.h"
+#include "core/exercice/exercice.h"
+#include "core/exercice/repartition.h"
+#include "core/exercice/soumission.h"
+#include "core/exercice/verdict.h"
+#include "core/plateforme/plateformescriptee.h"
+#include "core/verificateurs/verificateurs.h"
+#include "display/zones/objettexte.h"
+#include "display/zones/zoneaffichage.h"
+#include "exercises/inscriptionchapitres.h"
+#include "tests/exercises/exercicesessai.h"
 
 #include <gtest/gtest.h>
 

@@ -4,22 +4,22 @@
 // Les réponses modèles de toutes les questions sont vérifiées par
 // « calvane-banc parcours --chapitre 10 ».
 
-#include "arithmetique.h"
-#include "bouton.h"
-#include "controlesfenetre.h"
-#include "donneescommunes.h"
-#include "exercice.h"
-#include "exercicesessai.h"
-#include "figures.h"
-#include "hasard.h"
-#include "inscriptionchapitres.h"
-#include "objettexte.h"
-#include "plateformescriptee.h"
-#include "repartition.h"
-#include "soumission.h"
-#include "verdict.h"
-#include "verificateurs.h"
-#include "zoneaffichage.h"
+#include "analysis/nombres/arithmetique.h"
+#include "analysis/nombres/hasard.h"
+#include "core/controles/bouton.h"
+#include "core/controles/controlesfenetre.h"
+#include "core/donneescommunes.h"
+#include "core/exercice/exercice.h"
+#include "core/exercice/repartition.h"
+#include "core/exercice/soumission.h"
+#include "core/exercice/verdict.h"
+#include "core/plateforme/plateformescriptee.h"
+#include "core/verificateurs/verificateurs.h"
+#include "display/figures/figures.h"
+#include "display/zones/objettexte.h"
+#include "display/zones/zoneaffichage.h"
+#include "exercises/inscriptionchapitres.h"
+#include "tests/exercises/exercicesessai.h"
 
 #include <gtest/gtest.h>
 

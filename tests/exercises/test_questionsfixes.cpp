@@ -1,5 +1,5 @@
-#include "questionsch01.h"
-#include "questionsch10.h"
+#include "exercises/ch01/questionsch01.h"
+#include "exercises/ch10/questionsch10.h"
 
 #include <gtest/gtest.h>
 

@@ -121,7 +121,7 @@ def lignes(solution):
 # ---------------------------------------------------------------------------
 
 def verifier_ch10(racine):
-    chemin = os.path.join(racine, "exercises", "questionsch10.cpp")
+    chemin = os.path.join(racine, "exercises", "ch10", "questionsch10.cpp")
     tables = lire_tables(chemin)
     x, y = sympy.symbols("x y")
 

@@ -36,7 +36,7 @@ from lecturetables import (  # noqa: E402
 )
 
 RACINE = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
-SOURCE_CH01 = os.path.join(RACINE, "exercises", "questionsch01.cpp")
+SOURCE_CH01 = os.path.join(RACINE, "exercises", "ch01", "questionsch01.cpp")
 
 # Nombre de questions de chaque série du chapitre 1 (tables à un champ et calcul rapide).
 NOMBRE_QUESTIONS_CH01 = {

@@ -1,8 +1,8 @@
 // Les tests de la fenêtre créent des widgets : une QApplication, une seule pour tout le
 // programme de tests, sur la plateforme hors écran.
 
-#include "clelien.h"
-#include "textemarque.h"
+#include "core/clelien.h"
+#include "display/texte/textemarque.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "plateformeqt.h"
+#include "ui/plateformeqt.h"
 
-#include "boitepeinture.h"
-#include "minuterie.h"
+#include "core/controles/minuterie.h"
+#include "display/zones/boitepeinture.h"
 
 #include <QTest>
 #include <QWidget>

@@ -2,11 +2,11 @@
 // correcteur et écrit le code d'erreur, son message, la valeur d'une expression sans
 // lettre et les attributs d'écriture de l'expression.
 
-#include "arguments.h"
-#include "commandes.h"
+#include "tools/banc/arguments.h"
+#include "tools/banc/commandes.h"
 
-#include "analexpr.h"
-#include "erreuranalyse.h"
+#include "analysis/expressions/analexpr.h"
+#include "analysis/expressions/erreuranalyse.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,4 +1,4 @@
-#include "applicationqt.h"
+#include "tools/banc/applicationqt.h"
 
 #include <QGuiApplication>
 

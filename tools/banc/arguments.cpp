@@ -1,4 +1,4 @@
-#include "arguments.h"
+#include "tools/banc/arguments.h"
 
 #include <algorithm>
 #include <cerrno>

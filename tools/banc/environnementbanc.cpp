@@ -1,7 +1,7 @@
-#include "environnementbanc.h"
+#include "tools/banc/environnementbanc.h"
 
-#include "inscriptionchapitres.h"
-#include "zoneaffichage.h"
+#include "display/zones/zoneaffichage.h"
+#include "exercises/inscriptionchapitres.h"
 
 EnvironnementBanc::EnvironnementBanc() {
     inscrireChapitres();

@@ -5,8 +5,8 @@
 // lié aux deux, les unités de chapitre inscrites. Chaque exemplaire est neuf : deux
 // exercices joués l'un après l'autre ne partagent rien.
 
-#include "donneescommunes.h"
-#include "sansfenetre.h"
+#include "core/donneescommunes.h"
+#include "core/plateforme/sansfenetre.h"
 
 struct EnvironnementBanc : TsansFenetre {
     EnvironnementBanc();

@@ -1,12 +1,12 @@
-#include "exemplesfigure.h"
+#include "tools/banc/exemplesfigure.h"
 
-#include "arguments.h"
-#include "blocdivision.h"
-#include "boitepeinture.h"
-#include "figures.h"
-#include "marquesfigure.h"
-#include "objetdivision.h"
-#include "zoneaffichage.h"
+#include "display/division/blocdivision.h"
+#include "display/division/objetdivision.h"
+#include "display/figures/figures.h"
+#include "display/figures/marquesfigure.h"
+#include "display/zones/boitepeinture.h"
+#include "display/zones/zoneaffichage.h"
+#include "tools/banc/arguments.h"
 
 #include <QImage>
 #include <QPainter>

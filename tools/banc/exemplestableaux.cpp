@@ -1,11 +1,11 @@
-#include "exemplestableaux.h"
+#include "tools/banc/exemplestableaux.h"
 
-#include "arguments.h"
-#include "boitepeinture.h"
-#include "decoupage.h"
-#include "objetdiagramme.h"
-#include "objettableau.h"
-#include "zoneaffichage.h"
+#include "display/tableaux/decoupage.h"
+#include "display/tableaux/objetdiagramme.h"
+#include "display/tableaux/objettableau.h"
+#include "display/zones/boitepeinture.h"
+#include "display/zones/zoneaffichage.h"
+#include "tools/banc/arguments.h"
 
 #include <QImage>
 #include <QPainter>

@@ -2,20 +2,20 @@
 // des réponses ou des cases, et écrit l'énoncé, les champs, le verdict et la solution en
 // JSON.
 
-#include "exercice.h"
-#include "arbreexercices.h"
-#include "arguments.h"
-#include "boitepeinture.h"
-#include "champsaisie.h"
-#include "commandes.h"
-#include "environnementbanc.h"
-#include "hasard.h"
-#include "imageexercice.h"
-#include "objettexte.h"
-#include "repartition.h"
-#include "soumission.h"
-#include "verdict.h"
-#include "zoneaffichage.h"
+#include "core/exercice/exercice.h"
+#include "analysis/nombres/hasard.h"
+#include "core/arbres/arbreexercices.h"
+#include "core/controles/champsaisie.h"
+#include "core/exercice/repartition.h"
+#include "core/exercice/soumission.h"
+#include "core/exercice/verdict.h"
+#include "display/zones/boitepeinture.h"
+#include "display/zones/objettexte.h"
+#include "display/zones/zoneaffichage.h"
+#include "tools/banc/arguments.h"
+#include "tools/banc/commandes.h"
+#include "tools/banc/environnementbanc.h"
+#include "tools/banc/imageexercice.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,16 +1,16 @@
-#include "imageexercice.h"
+#include "tools/banc/imageexercice.h"
 
-#include "applicationqt.h"
-#include "arguments.h"
-#include "boitepeinture.h"
-#include "canevas.h"
-#include "cases.h"
-#include "champsaisie.h"
-#include "clelien.h"
-#include "donneescommunes.h"
-#include "plateforme.h"
-#include "textemarque.h"
-#include "zoneaffichage.h"
+#include "core/clelien.h"
+#include "core/controles/champsaisie.h"
+#include "core/donneescommunes.h"
+#include "core/exercice/cases.h"
+#include "core/plateforme/plateforme.h"
+#include "display/texte/canevas.h"
+#include "display/texte/textemarque.h"
+#include "display/zones/boitepeinture.h"
+#include "display/zones/zoneaffichage.h"
+#include "tools/banc/applicationqt.h"
+#include "tools/banc/arguments.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,16 +1,16 @@
 // calvane-banc juger : juge un champ de réponse (ou un lot de champs) sans fenêtre, exactement
 // comme dans un exercice, et écrit le verdict, les messages et la réponse normalisée en JSON.
 
-#include "arguments.h"
-#include "commandes.h"
-#include "donneescommunes.h"
-#include "exercice.h"
-#include "objettexte.h"
-#include "plateformescriptee.h"
-#include "sansfenetre.h"
-#include "soumission.h"
-#include "texteutf8.h"
-#include "zoneaffichage.h"
+#include "analysis/texte/texteutf8.h"
+#include "core/donneescommunes.h"
+#include "core/exercice/exercice.h"
+#include "core/exercice/soumission.h"
+#include "core/plateforme/plateformescriptee.h"
+#include "core/plateforme/sansfenetre.h"
+#include "display/zones/objettexte.h"
+#include "display/zones/zoneaffichage.h"
+#include "tools/banc/arguments.h"
+#include "tools/banc/commandes.h"
 
 #include <nlohmann/json.hpp>
 

@@ -2,11 +2,11 @@
 // mathématiques. Chaque sous-commande écrit un objet JSON et sort avec 0, ou écrit une
 // erreur claire sur la sortie d'erreur et sort avec 2 pour de mauvais arguments.
 
-#include "arguments.h"
-#include "commandes.h"
+#include "tools/banc/arguments.h"
+#include "tools/banc/commandes.h"
 
-#include "hasard.h"
-#include "verificateurs.h"
+#include "analysis/nombres/hasard.h"
+#include "core/verificateurs/verificateurs.h"
 
 #include <array>
 #include <cstring>

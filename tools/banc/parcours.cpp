@@ -4,18 +4,18 @@
 // pas l'être). Écrit un rapport JSON puis, en dernière ligne, « N passed, M failed » ; sort
 // avec 1 si un cas a échoué.
 
-#include "arbreexercices.h"
-#include "arguments.h"
-#include "bouton.h"
-#include "champsaisie.h"
-#include "commandes.h"
-#include "environnementbanc.h"
-#include "exercice.h"
-#include "hasard.h"
-#include "identifiants.h"
-#include "reponsemodele.h"
-#include "soumission.h"
-#include "verdict.h"
+#include "analysis/nombres/hasard.h"
+#include "core/arbres/arbreexercices.h"
+#include "core/controles/bouton.h"
+#include "core/controles/champsaisie.h"
+#include "core/exercice/exercice.h"
+#include "core/exercice/reponsemodele.h"
+#include "core/exercice/soumission.h"
+#include "core/exercice/verdict.h"
+#include "core/identifiants.h"
+#include "tools/banc/arguments.h"
+#include "tools/banc/commandes.h"
+#include "tools/banc/environnementbanc.h"
 
 #include <nlohmann/json.hpp>
 

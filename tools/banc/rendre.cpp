@@ -4,15 +4,15 @@
 // lieu de --texte, une figure d'exemple ou une division posée peinte dans une zone ; avec
 // --exemple, un tableau ou un diagramme d'exemple (exemplestableaux.h).
 
-#include "applicationqt.h"
-#include "arguments.h"
-#include "blocdivision.h"
-#include "canevas.h"
-#include "clelien.h"
-#include "exemplesfigure.h"
-#include "exemplestableaux.h"
-#include "textemarque.h"
-#include "zonescliquables.h"
+#include "core/clelien.h"
+#include "display/division/blocdivision.h"
+#include "display/texte/canevas.h"
+#include "display/texte/textemarque.h"
+#include "display/texte/zonescliquables.h"
+#include "tools/banc/applicationqt.h"
+#include "tools/banc/arguments.h"
+#include "tools/banc/exemplesfigure.h"
+#include "tools/banc/exemplestableaux.h"
 
 #include <QImage>
 #include <QPainter>

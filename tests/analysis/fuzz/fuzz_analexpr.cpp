@@ -3,13 +3,13 @@
 // Le premier octet choisit les lettres permises et le code de forme ; le reste est le texte.
 // Les invariants vérifiés ici font planter la cible quand ils sont violés.
 
-#include "analexpr.h"
-#include "comparaison.h"
-#include "ecritureexpression.h"
-#include "evaluation.h"
-#include "lecturenombre.h"
-#include "solutions.h"
-#include "tabulationcourbe.h"
+#include "analysis/expressions/analexpr.h"
+#include "analysis/expressions/comparaison.h"
+#include "analysis/expressions/ecritureexpression.h"
+#include "analysis/expressions/evaluation.h"
+#include "analysis/expressions/solutions.h"
+#include "analysis/expressions/tabulationcourbe.h"
+#include "analysis/nombres/lecturenombre.h"
 
 #include <cmath>
 #include <cstdint>

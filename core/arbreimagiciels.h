@@ -1,8 +1,0 @@
-#pragma once
-
-// L'arbre des imagiciels (ArbreChoixImagiciel) : 25 nœuds, quatre groupes et leurs 21
-// figures animables. L'identifiant d'un nœud vaut 1500 + son indice absolu.
-
-#include "arbrecontenu.h"
-
-const TarbreContenu& arbreImagiciels();

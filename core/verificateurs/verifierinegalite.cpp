@@ -1,0 +1,211 @@
+#include "core/verificateurs/verifierinegalite.h"
+
+#include "analysis/expressions/solutions.h"
+#include "analysis/texte/chaines.h"
+#include "analysis/texte/texteutf8.h"
+#include "core/donneescommunes.h"
+#include "core/exercice/enonce.h"
+#include "core/exercice/verdict.h"
+#include "core/exercice/verdicts.h"
+#include "core/verificateurs/genresreponse.h"
+#include "core/verificateurs/messagesverdict.h"
+#include "core/verificateurs/verifierliste.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+namespace verificateurs {
+
+namespace {
+
+using analexpr::Tsolution;
+
+// Une borne lue par le lecteur des éléments de liste ; nullopt si elle est illisible.
+std::optional<Tsolution> lireBorne(std::string_view texte) {
+    Tsolution borne;
+    borne.texte = texteutf8::couper(texte, 40);
+    analexpr::analyserSolution(borne);
+    if (borne.forme == Tsolution::illisible) {
+        return std::nullopt;
+    }
+    return borne;
+}
+
+double tolerance(const TdonneesCommunes& d, int a) {
+    return d.precision[a] == 0 ? 1e-9 : std::abs(d.precision[a]);
+}
+
+bool loin(const Tsolution& a, const Tsolution& b, double tol) {
+    return !(std::abs(a.valeur - b.valeur) <= tol);
+}
+
+// Premier « > », sinon premier « < », sinon (si demandé) premier « = ».
+std::size_t positionSigne(std::string_view texte, bool avecEgal) {
+    std::size_t position = texte.find('>');
+    if (position == std::string_view::npos) {
+        position = texte.find('<');
+    }
+    if (position == std::string_view::npos && avecEgal) {
+        position = texte.find('=');
+    }
+    return position;
+}
+
+// Un encadrement coupé : borne inférieure, signe, milieu, signe, borne supérieure.
+struct Tencadrement {
+    std::string inferieure;
+    int signe1 = 0;
+    std::string milieu;
+    int signe2 = 0;
+    std::string superieure;
+};
+
+// Coupe un texte sans blancs ; nullopt s'il n'a pas la forme « b < m < b ».
+std::optional<Tencadrement> couperEncadrement(std::string_view t) {
+    const std::size_t premier = t.find('<');
+    if (premier == std::string_view::npos || premier == 0) {
+        return std::nullopt;
+    }
+    Tencadrement e;
+    e.inferieure = std::string(t.substr(0, premier));
+    const SigneInegalite s1 = signeInegalite(t.substr(premier));
+    e.signe1 = s1.signe;
+    const std::string_view suite = t.substr(premier + s1.longueur);
+    const std::size_t second = suite.find('<');
+    if (second == std::string_view::npos || second == 0) {
+        return std::nullopt;
+    }
+    e.milieu = std::string(suite.substr(0, second));
+    const SigneInegalite s2 = signeInegalite(suite.substr(second));
+    e.signe2 = s2.signe;
+    e.superieure = std::string(suite.substr(second + s2.longueur));
+    if (e.signe1 == 0 || e.signe2 == 0) {
+        return std::nullopt;
+    }
+    return e;
+}
+
+} // namespace
+
+SigneInegalite signeInegalite(std::string_view texte) {
+    if (texte.starts_with("<=")) {
+        return {2, 2};
+    }
+    if (texte.starts_with("<")) {
+        return {1, 1};
+    }
+    if (texte.starts_with(">=")) {
+        return {4, 2};
+    }
+    if (texte.starts_with(">")) {
+        return {3, 1};
+    }
+    return {};
+}
+
+int verifierInegalite(TdonneesCommunes& d, int a) {
+    const int code = d.typeReponse[a];
+    const std::string e = nombres::supprimerBlancs(d.reponseAttendue[a]);
+    const std::string p = nombres::supprimerBlancs(d.reponseDonnee[a]);
+    const std::string prefixe = libelleReponse(d, a);
+
+    const std::size_t coupeAttendue = positionSigne(e, false);
+    if (coupeAttendue == std::string::npos) {
+        ecrireMessages(d, {expressionProfIncorrecte});
+        return verdict::illisible;
+    }
+    const std::string lettre = e.substr(0, coupeAttendue);
+    std::size_t coupe = positionSigne(p, true);
+    if (coupe != std::string::npos && p.substr(0, coupe) != lettre) {
+        coupe = std::string::npos;
+    }
+    const std::string commencer = prefixe + "doit commencer par :  " + lettre + ">  ou  " + lettre +
+                                  "<  ou  " + lettre + "Supégal  ou  " + lettre + "Infégal";
+    if (code == genreInegaliteStricte && p.find('=') != std::string::npos) {
+        return refuser(d, verdict::illisible,
+                       {prefixe + "doit contenir une inégalité $LPstrilar;stricte;."});
+    }
+    if (coupe == std::string::npos) {
+        return refuser(d, verdict::illisible, {commencer});
+    }
+
+    const std::string_view resteAttendu = std::string_view(e).substr(coupeAttendue);
+    const SigneInegalite signeAttendu = signeInegalite(resteAttendu);
+    const auto borneAttendue = signeAttendu.signe != 0
+                                   ? lireBorne(resteAttendu.substr(signeAttendu.longueur))
+                                   : std::nullopt;
+    if (!borneAttendue) {
+        ecrireMessages(d, {expressionProfIncorrecte});
+        return verdict::illisible;
+    }
+    const std::string_view resteEleve = std::string_view(p).substr(coupe);
+    const SigneInegalite signeEleve = signeInegalite(resteEleve);
+    if (signeEleve.signe == 0) {
+        return refuser(d, verdict::illisible, {commencer});
+    }
+    const auto borneEleve = lireBorne(resteEleve.substr(signeEleve.longueur));
+    if (!borneEleve) {
+        return refuser(d, verdict::illisible, {prefixe + "n'a pas été comprise."});
+    }
+    if (signeEleve.signe != signeAttendu.signe ||
+        loin(*borneEleve, *borneAttendue, tolerance(d, a))) {
+        return verdict::faux;
+    }
+    if (valeurSimplifiable(*borneEleve, *borneAttendue)) {
+        return refuser(d, verdict::malEcrit,
+                       {reponseSimplifiable, prefixe + "peut être simplifiée."});
+    }
+    return verdict::exact;
+}
+
+int verifierEncadrement(TdonneesCommunes& d, int a) {
+    const std::string prefixe = libelleReponse(d, a);
+    const auto attendu = couperEncadrement(nombres::supprimerBlancs(d.reponseAttendue[a]));
+    const auto infAttendue = attendu ? lireBorne(attendu->inferieure) : std::nullopt;
+    const auto supAttendue = attendu ? lireBorne(attendu->superieure) : std::nullopt;
+    if (!infAttendue || !supAttendue) {
+        ecrireMessages(d, {expressionProfIncorrecte});
+        return verdict::illisible;
+    }
+
+    const std::string p = nombres::supprimerBlancs(d.reponseDonnee[a]);
+    // Un signe « > » est signalé, mais la lecture continue pour dire aussi ce qui suit.
+    const bool superieur = p.find('>') != std::string::npos;
+    if (superieur) {
+        verdictIncorrect(d);
+        ecrireMessages(d, {prefixe + "ne doit utiliser que les signes  <  ou  infEgal  (pour <=)"});
+    }
+    const auto eleve = couperEncadrement(p);
+    if (!eleve || eleve->milieu != attendu->milieu) {
+        if (!superieur) {
+            verdictIncorrect(d);
+        }
+        ecrireMessages(d, {prefixe + "n'est pas un encadrement de l'expression demandée."});
+        return verdict::illisible;
+    }
+    const auto inf = lireBorne(eleve->inferieure);
+    const auto sup = lireBorne(eleve->superieure);
+    if (!inf || !sup) {
+        if (!superieur) {
+            verdictIncorrect(d);
+        }
+        ecrireMessages(d, {prefixe + "n'a pas été comprise."});
+        return verdict::illisible;
+    }
+    if (superieur) {
+        return verdict::illisible;
+    }
+    const double tol = tolerance(d, a);
+    if (eleve->signe1 != attendu->signe1 || eleve->signe2 != attendu->signe2 ||
+        loin(*inf, *infAttendue, tol) || loin(*sup, *supAttendue, tol)) {
+        return verdict::faux;
+    }
+    if (valeurSimplifiable(*inf, *infAttendue) || valeurSimplifiable(*sup, *supAttendue)) {
+        return refuser(d, verdict::malEcrit,
+                       {reponseSimplifiable, prefixe + "peut être simplifiée."});
+    }
+    return verdict::exact;
+}
+
+} // namespace verificateurs

@@ -1,7 +1,0 @@
-#include "objetzone.h"
-
-bool TobjetZone::positionEcran(const TzoneAffichage&, int&, int&) const {
-    return false;
-}
-
-void TobjetZone::souris(TzoneAffichage&, int, int, int) {}

@@ -1,0 +1,84 @@
+#pragma once
+
+// Le canevas de dessin : un QPainter et l'état à la manière d'une surface de dessin classique
+// (police par nom, taille en points, style et couleur ; crayon ; pinceau). Le moteur de texte
+// balisé et les objets des zones dessinent tous à travers lui. Les tailles de police sont des
+// points à 96 points par pouce convertis en pixels, de sorte que la mise en page ne dépend pas
+// de la résolution de l'écran ; les noms de police sont traduits vers les polices Liberation.
+// Les primitives suivent les conventions de cette surface : une ligne n'allume pas son
+// dernier pixel, un rectangle (g, h)–(d, b) couvre les colonnes g..d−1 et les lignes h..b−1.
+
+#include "display/couleur.h"
+
+#include <QPainter>
+#include <QString>
+#include <string>
+#include <string_view>
+
+struct PoliceMesuree;
+
+class Tcanevas {
+public:
+    explicit Tcanevas(QPainter& peintre);
+
+    QPainter& peintre() { return peintre_; }
+
+    // Police.
+    const std::string& nomPolice() const { return nom_; }
+    void definirNomPolice(std::string_view nom);
+    int taillePolice() const { return taille_; }
+    void definirTaillePolice(int points);
+    bool gras() const { return gras_; }
+    bool italique() const { return italique_; }
+    bool souligne() const { return souligne_; }
+    void definirStyle(bool gras, bool italique, bool souligne);
+    Tcouleur couleurPolice() const { return couleurPolice_; }
+    void definirCouleurPolice(Tcouleur couleur) { couleurPolice_ = couleur; }
+
+    // Mesures de la police courante, en pixels.
+    int hauteurPolice();
+    int demiHauteur() { return hauteurPolice() / 2; }
+    int hauteurTexte();
+    int largeurTexte(const QString& texte);
+
+    // Texte en mode transparent, coin haut-gauche de la cellule en (x, y).
+    void ecrire(int x, int y, const QString& texte);
+
+    // Crayon et pinceau.
+    void definirCrayon(Tcouleur couleur, int largeur = 1, Qt::PenStyle style = Qt::SolidLine);
+    void definirPinceau(Tcouleur couleur);
+    void pinceauVide();
+
+    void ligne(int x1, int y1, int x2, int y2);
+    void polyligne(const QPoint* points, int nombre);
+    void rectangle(int gauche, int haut, int droite, int bas);
+    void rectangleArrondi(int gauche, int haut, int droite, int bas, int coin);
+    void ellipse(int gauche, int haut, int droite, int bas);
+    void remplir(int gauche, int haut, int droite, int bas, Tcouleur couleur);
+
+    // Famille Qt qui sert un nom de police du programme.
+    static QString familleDe(std::string_view nom);
+    // Taille en pixels d'une police de tant de points à 96 points par pouce.
+    static int pixelsDePoints(int points);
+
+private:
+    PoliceMesuree& preparerPolice();
+    void appliquerCrayon();
+
+    QPainter& peintre_;
+    std::string nom_ = "Times New Roman";
+    int taille_ = 12;
+    bool gras_ = false;
+    bool italique_ = false;
+    bool souligne_ = false;
+    Tcouleur couleurPolice_ = 0;
+    // Police Qt mesurée de l'état courant, prise dans un cache partagé ; nulle quand l'état
+    // de la police a changé depuis.
+    PoliceMesuree* police_ = nullptr;
+    const PoliceMesuree* policeAppliquee_ = nullptr;
+    Tcouleur couleurCrayon_ = 0;
+    int largeurCrayon_ = 1;
+    Qt::PenStyle styleCrayon_ = Qt::SolidLine;
+    Tcouleur couleurPinceau_ = 0xFFFFFF;
+    bool pinceauVide_ = true;
+};
