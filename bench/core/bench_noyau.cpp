@@ -2,6 +2,7 @@
 // de validerReponse jusqu'à terminerQuestion (comparaison des trois expressions, solution
 // écrite, score, boutons).
 
+#include "analysis/jugement/genresreponse.h"
 #include "core/controles/champsaisie.h"
 #include "core/donneescommunes.h"
 #include "core/exercice/champsreponse.h"
@@ -11,7 +12,6 @@
 #include "core/exercice/soumission.h"
 #include "core/plateforme/plateformescriptee.h"
 #include "core/plateforme/sansfenetre.h"
-#include "core/verificateurs/genresreponse.h"
 #include "core/verificateurs/verificateurs.h"
 
 #include <benchmark/benchmark.h>
@@ -26,7 +26,7 @@ void poserTroisChamps(TdonneesCommunes& d) {
     for (int k = 1; k <= 3; ++k) {
         d.reponseAttendue[k] = "x^2+6x+" + std::to_string(k);
         d.lettresPermises[k] = "x";
-        d.typeReponse[k] = verificateurs::genreDeveloppee;
+        d.typeReponse[k] = TgenreReponse::developpee;
     }
     d.texte1 = "$nLa solution : $5x$1 ...";
     ajouterLigneEnonce(d, "Développer et réduire :", 2);
