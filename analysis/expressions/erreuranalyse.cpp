@@ -61,4 +61,13 @@ const ErreurAnalyse& erreurAnalyse(int code) {
     return tableErreursAnalyse()[2];
 }
 
+const ErreurAnalyse& erreurDuResultat(int codeComparaison) {
+    for (const ErreurAnalyse& e : tableErreursAnalyse()) {
+        if (e.code != 0 && e.codeComparaison == codeComparaison) {
+            return e;
+        }
+    }
+    return erreurAnalyse(2);
+}
+
 } // namespace analexpr

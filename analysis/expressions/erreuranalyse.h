@@ -27,6 +27,10 @@ struct ErreurAnalyse {
 // décrit comme un texte mal écrit.
 const ErreurAnalyse& erreurAnalyse(int code);
 
+// La première erreur décrite qui donne ce résultat de comparaison ; un résultat qu'aucune
+// erreur ne donne est décrit comme un texte mal écrit.
+const ErreurAnalyse& erreurDuResultat(int codeComparaison);
+
 // Toutes les erreurs décrites, dans l'ordre des codes.
 const std::vector<ErreurAnalyse>& tableErreursAnalyse();
 
