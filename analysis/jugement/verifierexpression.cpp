@@ -14,30 +14,37 @@ namespace {
 
 // Un résultat de la comparaison qui ne vient pas d'une erreur d'analyse de la réponse, son
 // verdict et ses lignes ; la première ligne suit « La réponse » quand avecPrefixe est vrai.
+using R = TresultatComparaison;
+
 struct TresultatExpression {
-    int resultat;
+    TresultatComparaison resultat;
     Tverdict verdict;
     bool avecPrefixe;
     std::array<std::string_view, 2> lignes;
 };
 
 constexpr std::array resultats{
-    TresultatExpression{0, Tverdict::exact, false, {}},
-    TresultatExpression{3, Tverdict::faux, false, {}},
+    TresultatExpression{R::acceptee, Tverdict::exact, false, {}},
+    TresultatExpression{R::valeurDifferente, Tverdict::faux, false, {}},
     TresultatExpression{
-        4,
+        R::lettreAuDenominateur,
         Tverdict::illisible,
         true,
         {"est incorrecte:", "Une division par une expression variable n'est pas autorisée ici."}},
-    TresultatExpression{5, Tverdict::malEcrit, true, {"n'est pas développée."}},
-    TresultatExpression{6, Tverdict::malEcrit, true, {"peut être réduite."}},
-    TresultatExpression{7, Tverdict::malEcrit, true, {"n'est pas ou pas assez factorisée."}},
-    TresultatExpression{8, Tverdict::malEcrit, true, {"n'est pas ou pas assez factorisée."}},
-    TresultatExpression{11, Tverdict::malEcrit, true, {"peut être simplifiée."}},
+    TresultatExpression{R::nonDeveloppee, Tverdict::malEcrit, true, {"n'est pas développée."}},
+    TresultatExpression{R::nonReduite, Tverdict::malEcrit, true, {"peut être réduite."}},
     TresultatExpression{
-        12, Tverdict::malEcrit, true, {"est à donner sans utiliser de parenthèses."}},
-    TresultatExpression{16, Tverdict::illisible, false, {expressionProfIncorrecte}},
-    TresultatExpression{18, Tverdict::malEcrit, true, {"peut être réduite."}},
+        R::nonFactorisee, Tverdict::malEcrit, true, {"n'est pas ou pas assez factorisée."}},
+    TresultatExpression{
+        R::pasAssezFactorisee, Tverdict::malEcrit, true, {"n'est pas ou pas assez factorisée."}},
+    TresultatExpression{R::simplifiable, Tverdict::malEcrit, true, {"peut être simplifiée."}},
+    TresultatExpression{R::parenthesesInterdites,
+                        Tverdict::malEcrit,
+                        true,
+                        {"est à donner sans utiliser de parenthèses."}},
+    TresultatExpression{
+        R::attendueIncorrecte, Tverdict::illisible, false, {expressionProfIncorrecte}},
+    TresultatExpression{R::facteurReductible, Tverdict::malEcrit, true, {"peut être réduite."}},
 };
 
 } // namespace
@@ -46,8 +53,8 @@ TjugementChamp verifierExpression(const TchampAJuger& c) {
     // Comme pour les nombres, une tolérance nulle vaut 1e-9 : deux écritures d'une même
     // expression ne donnent pas toujours le même double (« (x+1)/3 » et « x/3+1/3 »).
     const double tolerance = c.precision == 0 ? 1e-9 : c.precision;
-    const int resultat = analexpr::comparerExpressions(c.reponse, c.attendu, c.lettres, tolerance,
-                                                       static_cast<int>(c.genre));
+    const TresultatComparaison resultat =
+        analexpr::comparerExpressions(c.reponse, c.attendu, c.lettres, tolerance, c.genre);
     const auto trouve =
         std::find_if(resultats.begin(), resultats.end(),
                      [resultat](const TresultatExpression& r) { return r.resultat == resultat; });
