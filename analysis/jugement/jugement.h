@@ -17,18 +17,20 @@
 
 namespace jugement {
 
-// Un champ à juger, avec les valeurs d'une question neuve.
+// Un champ à juger, avec les valeurs d'une question neuve. Les textes sont des vues sur des
+// textes que l'appelant garde le temps du jugement (les champs de l'enregistrement, les
+// valeurs d'une ligne de lot) : juger un champ ne recopie rien.
 struct TchampAJuger {
     TgenreReponse genre = TgenreReponse::nombre;
-    std::string attendu;       // réponse attendue, dans la syntaxe des réponses
-    double valeurAttendue = 0; // valeur attendue (nombres, sens vrai/faux, genre de formule)
-    std::string lettres;       // lettres de l'expression, ou nom du point des coordonnées
-    double precision = 1e-9;   // tolérance ; 0 vaut 1e-9
-    bool videPermis = false;   // une réponse vide a un sens (attendu vide : exacte)
-    std::string lettresPoints; // noms des points de la figure
-    std::string reponse;       // texte tapé, normalisé (normaliserReponse)
-    int numero = 1;            // rang du champ (1 à 3), pour « La réponse a, b, c »
-    int nombreChamps = 1;      // nombre de champs de la question
+    std::string_view attendu;       // réponse attendue, dans la syntaxe des réponses
+    double valeurAttendue = 0;      // valeur attendue (nombres, sens vrai/faux, genre de formule)
+    std::string_view lettres;       // lettres de l'expression, ou nom du point des coordonnées
+    double precision = 1e-9;        // tolérance ; 0 vaut 1e-9
+    bool videPermis = false;        // une réponse vide a un sens (attendu vide : exacte)
+    std::string_view lettresPoints; // noms des points de la figure
+    std::string_view reponse;       // texte tapé, normalisé (normaliserReponse)
+    int numero = 1;                 // rang du champ (1 à 3), pour « La réponse a, b, c »
+    int nombreChamps = 1;           // nombre de champs de la question
 };
 
 // Ce que le jugement rend.

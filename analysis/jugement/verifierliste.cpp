@@ -20,7 +20,7 @@ bool differentes(const Tsolution& a, const Tsolution& b, double tolerance) {
 
 TjugementChamp jugerCoordonnees(const TchampAJuger& c, const TlisteSolutions& eleve,
                                 const TlisteSolutions& attendue, double tolerance) {
-    const std::string& point = c.lettres;
+    const std::string point(c.lettres);
     TjugementChamp j = verdictSeul(Tverdict::faux);
     const bool abscisse = differentes(eleve.solutions[1], attendue.solutions[1], tolerance);
     const bool ordonnee = eleve.nombreSolutions >= 2 &&

@@ -138,7 +138,7 @@ TjugementChamp jugerNombreSimple(const TchampAJuger& c, std::string_view r) {
 
 TjugementChamp verifierNombre(const TchampAJuger& c) {
     const TgenreReponse code = c.genre;
-    std::string r = c.reponse;
+    std::string r(c.reponse);
     if (code == TgenreReponse::angle180 || code == TgenreReponse::angle360) {
         r = nombres::rognerBlancs(r);
         if (r.size() >= degre.size() &&

@@ -74,13 +74,13 @@ Tverdict jugerChamp(TdonneesCommunes& d, int k) {
     }
     jugement::TchampAJuger champ;
     champ.genre = d.typeReponse[k];
-    champ.attendu = d.reponseAttendue[k].texte();
+    champ.attendu = d.reponseAttendue[k];
     champ.valeurAttendue = d.valeurAttendue[k];
-    champ.lettres = d.lettresPermises[k].texte();
+    champ.lettres = d.lettresPermises[k];
     champ.precision = d.precision[k];
     champ.videPermis = d.reponseVidePermise[k];
-    champ.lettresPoints = d.lettresPoints.texte();
-    champ.reponse = d.reponseDonnee[k].texte();
+    champ.lettresPoints = d.lettresPoints;
+    champ.reponse = d.reponseDonnee[k];
     champ.numero = k;
     champ.nombreChamps = d.nombreChamps;
     const jugement::TjugementChamp j = jugement::jugerChamp(champ);

@@ -25,22 +25,25 @@ void verifierGenre(long long type) {
     }
 }
 
-// Les textes d'un champ, bornés comme dans l'enregistrement commun ; la réponse normalisée
-// comme à la soumission.
-TchampAJuger borner(TchampAJuger champ) {
-    champ.attendu = texteutf8::couper(champ.attendu, jugement::longueurReponse);
-    champ.lettres = texteutf8::couper(champ.lettres, jugement::longueurReponse);
-    champ.lettresPoints = texteutf8::couper(champ.lettresPoints, jugement::longueurReponse);
-    champ.reponse = jugement::normaliserReponse(champ.reponse);
-    return champ;
+// Juge le champ, ses textes bornés comme dans l'enregistrement commun et la réponse
+// normalisée comme à la soumission.
+json juger(TchampAJuger champ) {
+    const std::string attendu = texteutf8::couper(champ.attendu, jugement::longueurReponse);
+    const std::string lettres = texteutf8::couper(champ.lettres, jugement::longueurReponse);
+    const std::string points = texteutf8::couper(champ.lettresPoints, jugement::longueurReponse);
+    const std::string reponse = jugement::normaliserReponse(champ.reponse);
+    champ.attendu = attendu;
+    champ.lettres = lettres;
+    champ.lettresPoints = points;
+    champ.reponse = reponse;
+    const jugement::TjugementChamp j = jugement::jugerChamp(champ);
+    return {
+        {"verdict", static_cast<int>(j.verdict)}, {"messages", j.messages}, {"reponse", reponse}};
 }
 
-json juger(const TchampAJuger& brut) {
-    const TchampAJuger champ = borner(brut);
-    const jugement::TjugementChamp j = jugement::jugerChamp(champ);
-    return {{"verdict", static_cast<int>(j.verdict)},
-            {"messages", j.messages},
-            {"reponse", champ.reponse}};
+[[noreturn]] void mauvaisType(const char* cle, std::size_t numero) {
+    throw ErreurArguments("--lot : ligne " + std::to_string(numero) + ", clé « " + cle +
+                          " » d'un mauvais type");
 }
 
 // Une valeur du lot, du type attendu, ou une erreur d'arguments qui cite la ligne.
@@ -53,19 +56,50 @@ void lireCle(const json& objet, const char* cle, T& valeur, std::size_t numero) 
     try {
         valeur = it->get<T>();
     } catch (const json::exception&) {
-        throw ErreurArguments("--lot : ligne " + std::to_string(numero) + ", clé « " + cle +
-                              " » d'un mauvais type");
+        mauvaisType(cle, numero);
     }
 }
 
-// Une ligne du lot ; « type » et « points » sont des entiers, « points » (le barème) ne
-// change pas le jugement d'un champ.
-std::vector<TchampAJuger> lireLot(const std::string& fichier) {
+// Un texte du lot : une vue sur la chaîne de l'objet JSON, qui vit autant que lui.
+void lireTexte(const json& objet, const char* cle, std::string_view& texte, std::size_t numero) {
+    const auto it = objet.find(cle);
+    if (it == objet.end() || it->is_null()) {
+        return;
+    }
+    if (!it->is_string()) {
+        mauvaisType(cle, numero);
+    }
+    texte = it->get_ref<const json::string_t&>();
+}
+
+// Le champ d'une ligne du lot (une clé absente garde la valeur d'une question neuve) ;
+// « type » et « points » sont des entiers, « points » (le barème) ne change pas le jugement
+// d'un champ.
+TchampAJuger champDeLigne(const json& objet, std::size_t numero) {
+    TchampAJuger champ;
+    long long type = static_cast<long long>(champ.genre);
+    long long points = 1;
+    lireCle(objet, "type", type, numero);
+    lireTexte(objet, "attendu", champ.attendu, numero);
+    lireCle(objet, "valeur", champ.valeurAttendue, numero);
+    lireTexte(objet, "lettres", champ.lettres, numero);
+    lireCle(objet, "points", points, numero);
+    lireCle(objet, "precision", champ.precision, numero);
+    lireCle(objet, "vide_permis", champ.videPermis, numero);
+    lireTexte(objet, "reponse", champ.reponse, numero);
+    lireTexte(objet, "points_figure", champ.lettresPoints, numero);
+    verifierGenre(type);
+    champ.genre = static_cast<TgenreReponse>(type);
+    return champ;
+}
+
+// Les lignes non vides du lot, chacune vérifiée avant qu'aucune ne soit jugée.
+std::vector<json> lireLot(const std::string& fichier) {
     std::ifstream flux(fichier);
     if (!flux) {
         throw ErreurArguments("--lot : impossible de lire « " + fichier + " »");
     }
-    std::vector<TchampAJuger> lot;
+    std::vector<json> lot;
     std::string ligne;
     std::size_t numero = 0;
     while (std::getline(flux, ligne)) {
@@ -73,26 +107,13 @@ std::vector<TchampAJuger> lireLot(const std::string& fichier) {
         if (ligne.find_first_not_of(" \t\r") == std::string::npos) {
             continue;
         }
-        const json objet = json::parse(ligne, nullptr, false);
+        json objet = json::parse(ligne, nullptr, false);
         if (!objet.is_object()) {
             throw ErreurArguments("--lot : ligne " + std::to_string(numero) +
                                   " : objet JSON attendu");
         }
-        TchampAJuger champ;
-        long long type = static_cast<long long>(champ.genre);
-        long long points = 1;
-        lireCle(objet, "type", type, numero);
-        lireCle(objet, "attendu", champ.attendu, numero);
-        lireCle(objet, "valeur", champ.valeurAttendue, numero);
-        lireCle(objet, "lettres", champ.lettres, numero);
-        lireCle(objet, "points", points, numero);
-        lireCle(objet, "precision", champ.precision, numero);
-        lireCle(objet, "vide_permis", champ.videPermis, numero);
-        lireCle(objet, "reponse", champ.reponse, numero);
-        lireCle(objet, "points_figure", champ.lettresPoints, numero);
-        verifierGenre(type);
-        champ.genre = static_cast<TgenreReponse>(type);
-        lot.push_back(std::move(champ));
+        champDeLigne(objet, numero);
+        lot.push_back(std::move(objet));
     }
     return lot;
 }
@@ -113,10 +134,10 @@ int commandeJuger(const std::vector<std::string>& brut) {
         if (!arguments.positionnels().empty()) {
             throw ErreurArguments("--lot ne prend pas de RÉPONSE");
         }
-        const std::vector<TchampAJuger> lot = lireLot(*fichier);
+        const std::vector<json> lot = lireLot(*fichier);
         std::string sortie;
-        for (const TchampAJuger& champ : lot) {
-            sortie += versJson(juger(champ));
+        for (std::size_t i = 0; i < lot.size(); ++i) {
+            sortie += versJson(juger(champDeLigne(lot[i], i + 1)));
             sortie += '\n';
         }
         std::cout << sortie;
@@ -130,15 +151,18 @@ int commandeJuger(const std::vector<std::string>& brut) {
     if (!type) {
         throw ErreurArguments("--type est obligatoire");
     }
-    TchampAJuger champ;
     const long long genre = Arguments::entier("type", *type);
     verifierGenre(genre);
+    const std::string attendu = arguments.valeur("attendu").value_or("");
+    const std::string lettres = arguments.valeur("lettres").value_or("");
+    const std::string points = arguments.valeur("points-figure").value_or("");
+    TchampAJuger champ;
     champ.genre = static_cast<TgenreReponse>(genre);
-    champ.attendu = arguments.valeur("attendu").value_or("");
+    champ.attendu = attendu;
     if (const auto v = arguments.valeur("valeur")) {
         champ.valeurAttendue = Arguments::reel("valeur", *v);
     }
-    champ.lettres = arguments.valeur("lettres").value_or("");
+    champ.lettres = lettres;
     if (const auto p = arguments.valeur("points")) {
         Arguments::entier("points", *p);
     }
@@ -146,7 +170,7 @@ int commandeJuger(const std::vector<std::string>& brut) {
         champ.precision = Arguments::reel("precision", *e);
     }
     champ.videPermis = arguments.drapeau("vide-permis");
-    champ.lettresPoints = arguments.valeur("points-figure").value_or("");
+    champ.lettresPoints = points;
     champ.reponse = arguments.positionnels()[0];
 
     std::cout << versJson(juger(champ)) << "\n";
