@@ -8,7 +8,8 @@
 // dénominateur, 5 non développée, 6 non réduite, 7 non factorisée, 8 pas assez factorisée,
 // 9 lettre inconnue, 10 parenthèses, 11 simplifiable, 12 parenthèses interdites,
 // 13 exposant, 14 quotient suivi d'un produit, 15 quotient suivi d'un quotient,
-// 16 expression attendue incorrecte, 17 racine d'une lettre, 18 facteur réductible.
+// 16 expression attendue incorrecte, 17 racine d'une lettre, 18 facteur réductible,
+// 19 puissances enchaînées sans parenthèses (« x^2^3 »).
 
 #include <string_view>
 

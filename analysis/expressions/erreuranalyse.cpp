@@ -48,6 +48,12 @@ const std::vector<ErreurAnalyse>& tableErreursAnalyse() {
          17,
          "rac(x)",
          "x"},
+        {10,
+         "est incorrecte\u00A0:",
+         {"Des puissances qui se suivent s'écrivent avec des parenthèses, par exemple (x^2)^3."},
+         19,
+         "x^2^3",
+         "x"},
     };
     return table;
 }
