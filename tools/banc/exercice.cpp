@@ -71,12 +71,22 @@ std::vector<int> lireCases(const std::string& texte) {
     return cases;
 }
 
-// Verdict de la question entière : celui de la question terminée ; sinon le plus grave des
-// champs jugés (6, puis 9), pour qu'un champ refusé ne se cache pas derrière un champ a
-// exact, et 3 quand un autre champ que le premier est faux.
-int verdictQuestion(const TdonneesCommunes& d, const std::array<int, 4>& verdictsChamps) {
+// Verdict de la question entière, tel que le noyau le compte : celui de la question terminée ;
+// 3 quand l'essai a été compté comme faux (le numéro d'essai a avancé), même si un champ
+// était mal écrit ; sinon l'essai n'a pas compté et le verdict est celui du champ qui l'a
+// arrêté (le champ à reprendre), à défaut le plus grave des champs jugés (6, puis 9).
+int verdictQuestion(const TdonneesCommunes& d, const std::array<int, 4>& verdictsChamps,
+                    int essaiAvant) {
     if (d.questionTerminee) {
         return d.codeVerdict;
+    }
+    if (d.essai > essaiAvant) {
+        return verdict::faux;
+    }
+    const auto refus = [](int v) { return v == verdict::illisible || v == verdict::malEcrit; };
+    if (d.champAReprendre >= 1 && d.champAReprendre <= 3 &&
+        refus(verdictsChamps[d.champAReprendre])) {
+        return verdictsChamps[d.champAReprendre];
     }
     for (const int grave : {verdict::illisible, verdict::malEcrit}) {
         for (int k = 1; k <= 3; ++k) {
@@ -85,7 +95,7 @@ int verdictQuestion(const TdonneesCommunes& d, const std::array<int, 4>& verdict
             }
         }
     }
-    return d.codeVerdict == verdict::exact ? verdict::faux : d.codeVerdict;
+    return refus(d.codeVerdict) ? d.codeVerdict : verdict::illisible;
 }
 
 // Refuse ce qu'un élève ne peut pas faire dans la fenêtre : plus de réponses que de champs,
@@ -222,6 +232,7 @@ int commandeExercice(const std::vector<std::string>& brut) {
                 return v;
             });
         }
+        const int essaiAvant = d.essai;
         validerReponse(d);
         inscrireCorrecteurChamp(correcteur);
 
@@ -239,7 +250,7 @@ int commandeExercice(const std::vector<std::string>& brut) {
                 ++rang;
             }
         }
-        sortie["verdict"] = verdictQuestion(d, verdictsChamps);
+        sortie["verdict"] = verdictQuestion(d, verdictsChamps, essaiAvant);
         sortie["points"] = d.points;
         sortie["essai"] = d.essai;
         sortie["messages"] = messages;
