@@ -18,11 +18,25 @@
 
 namespace {
 
-// Un monôme : l'exposant de chaque lettre ; un polynôme : ses coefficients non nuls.
+// Un monôme : l'exposant de chaque lettre ; un polynôme : ses coefficients non nuls, sur
+// 128 bits pour que les produits ne débordent jamais (un coefficient de plus de 15 chiffres
+// ne s'écrit pas dans une réponse : la forme qui en a un est écartée).
+__extension__ typedef __int128 Entier;
 using Monome = std::array<int, 4>;
-using Polynome = std::map<Monome, long long>;
+using Polynome = std::map<Monome, Entier>;
 
-Polynome constante(long long c) {
+constexpr Entier coefficientMaximum = 999'999'999'999'999;
+
+bool ecrivable(const Polynome& p) {
+    for (const auto& [m, c] : p) {
+        if (c > coefficientMaximum || c < -coefficientMaximum) {
+            return false;
+        }
+    }
+    return true;
+}
+
+Polynome constante(Entier c) {
     Polynome p;
     if (c != 0) {
         p[Monome{}] = c;
@@ -30,7 +44,7 @@ Polynome constante(long long c) {
     return p;
 }
 
-void ajouter(Polynome& p, const Polynome& q, long long signe) {
+void ajouter(Polynome& p, const Polynome& q, Entier signe) {
     for (const auto& [m, c] : q) {
         if ((p[m] += signe * c) == 0) {
             p.erase(m);
@@ -74,10 +88,10 @@ private:
 };
 
 // « 3x^2y », « -x », « 7 » : un terme écrit comme un élève l'écrirait, sans « 1 » inutile.
-std::string ecrireTerme(const Monome& m, long long c, std::string_view lettres) {
+std::string ecrireTerme(const Monome& m, Entier c, std::string_view lettres) {
     std::string t;
     const bool sansLettre = m == Monome{};
-    const long long a = c < 0 ? -c : c;
+    const long long a = static_cast<long long>(c < 0 ? -c : c);
     if (a != 1 || sansLettre) {
         t += std::to_string(a);
     }
@@ -85,7 +99,8 @@ std::string ecrireTerme(const Monome& m, long long c, std::string_view lettres) 
         if (m[k] > 0) {
             t += lettres[k];
             if (m[k] > 1) {
-                t += '^' + std::to_string(m[k]);
+                t += '^';
+                t += std::to_string(m[k]);
             }
         }
     }
@@ -97,7 +112,7 @@ std::string ecrire(const Polynome& p, std::string_view lettres, bool inverse = f
     if (p.empty()) {
         return "0";
     }
-    std::vector<std::pair<Monome, long long>> termes(p.begin(), p.end());
+    std::vector<std::pair<Monome, Entier>> termes(p.begin(), p.end());
     if (inverse) {
         termes.assign(p.rbegin(), p.rend());
     }
@@ -154,11 +169,13 @@ Forme tirerProduit(Hasard& h, const std::string& lettres, int borne) {
         const Polynome facteur = tirerFacteur(h, n, borne);
         const int exposant = degre < 4 && h.entre(0, 2) == 0 ? h.entre(2, 3) : 1;
         degre += exposant;
-        std::string texte = "(" + ecrire(facteur, lettres) + ")";
+        f.texte += '(';
+        f.texte += ecrire(facteur, lettres);
+        f.texte += ')';
         if (exposant > 1) {
-            texte += '^' + std::to_string(exposant);
+            f.texte += '^';
+            f.texte += std::to_string(exposant);
         }
-        f.texte += texte;
         for (int e = 0; e < exposant; ++e) {
             f.polynome = multiplier(f.polynome, facteur);
         }
@@ -225,6 +242,9 @@ TEST(Developpements, JustesAcceptesFauxRefuses) {
         // Une forme sur dix à une lettre a des coefficients jusqu'à 999 : de grandes valeurs.
         const bool grands = lettres.size() == 1 && i % 10 == 8;
         const Forme forme = tirerForme(h, lettres, grands ? 999 : 9);
+        if (!ecrivable(forme.polynome)) {
+            continue;
+        }
         const std::string developpee = ecrire(forme.polynome, lettres);
         const Polynome faux = fausser(h, forme.polynome, grands);
         const std::string ecritFaux = ecrire(faux, lettres);
