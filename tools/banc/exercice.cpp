@@ -3,12 +3,12 @@
 // JSON.
 
 #include "core/exercice/exercice.h"
+#include "analysis/jugement/verdict.h"
 #include "analysis/nombres/hasard.h"
 #include "core/arbres/arbreexercices.h"
 #include "core/controles/champsaisie.h"
 #include "core/exercice/repartition.h"
 #include "core/exercice/soumission.h"
-#include "core/exercice/verdict.h"
 #include "display/zones/boitepeinture.h"
 #include "display/zones/objettexte.h"
 #include "display/zones/zoneaffichage.h"
@@ -71,31 +71,12 @@ std::vector<int> lireCases(const std::string& texte) {
     return cases;
 }
 
-// Verdict de la question entière, tel que le noyau le compte : celui de la question terminée ;
-// 3 quand l'essai a été compté comme faux (le numéro d'essai a avancé), même si un champ
-// était mal écrit ; sinon l'essai n'a pas compté et le verdict est celui du champ qui l'a
-// arrêté (le champ à reprendre), à défaut le plus grave des champs jugés (6, puis 9).
-int verdictQuestion(const TdonneesCommunes& d, const std::array<int, 4>& verdictsChamps,
-                    int essaiAvant) {
-    if (d.questionTerminee) {
-        return d.codeVerdict;
-    }
-    if (d.essai > essaiAvant) {
-        return verdict::faux;
-    }
-    const auto refus = [](int v) { return v == verdict::illisible || v == verdict::malEcrit; };
-    if (d.champAReprendre >= 1 && d.champAReprendre <= 3 &&
-        refus(verdictsChamps[d.champAReprendre])) {
-        return verdictsChamps[d.champAReprendre];
-    }
-    for (const int grave : {verdict::illisible, verdict::malEcrit}) {
-        for (int k = 1; k <= 3; ++k) {
-            if (verdictsChamps[static_cast<std::size_t>(k)] == grave) {
-                return grave;
-            }
-        }
-    }
-    return refus(d.codeVerdict) ? d.codeVerdict : verdict::illisible;
+// Verdict de la question entière, tel que le noyau l'a compté (conclureQuestion est seule à
+// l'écrire) : 3 quand l'essai est compté faux, même si un champ était mal écrit ; 6 ou 9
+// quand il n'est pas compté ; 1 quand la question est finie juste ; 0 quand rien n'a été
+// jugé (un champ laissé vide).
+int verdictQuestion(const TdonneesCommunes& d) {
+    return static_cast<int>(d.codeVerdict);
 }
 
 // Refuse ce qu'un élève ne peut pas faire dans la fenêtre : plus de réponses que de champs,
@@ -181,7 +162,7 @@ int commandeExercice(const std::vector<std::string>& brut) {
     sortie["enonce"] = enonce;
     json champs = json::array();
     for (int k = 1; k <= d.nombreChamps; ++k) {
-        champs.push_back({{"type", d.typeReponse[k]},
+        champs.push_back({{"type", static_cast<int>(d.typeReponse[k])},
                           {"attendu", d.reponseAttendue[k].texte()},
                           {"valeur", d.valeurAttendue[k]},
                           {"lettres", d.lettresPermises[k].texte()},
@@ -221,20 +202,7 @@ int commandeExercice(const std::vector<std::string>& brut) {
             d.solutionsDemandees += 1;
         }
         textesAvantSolution = -1;
-        std::array<int, 4> verdictsChamps{};
-        const TcorrecteurChamp correcteur = correcteurChampInscrit();
-        if (correcteur) {
-            inscrireCorrecteurChamp([&](TdonneesCommunes& donnees, int k) {
-                const int v = correcteur(donnees, k);
-                if (k >= 1 && k <= 3) {
-                    verdictsChamps[static_cast<std::size_t>(k)] = v;
-                }
-                return v;
-            });
-        }
-        const int essaiAvant = d.essai;
         validerReponse(d);
-        inscrireCorrecteurChamp(correcteur);
 
         json messages = json::array();
         json solution = json::array();
@@ -250,7 +218,7 @@ int commandeExercice(const std::vector<std::string>& brut) {
                 ++rang;
             }
         }
-        sortie["verdict"] = verdictQuestion(d, verdictsChamps, essaiAvant);
+        sortie["verdict"] = verdictQuestion(d);
         sortie["points"] = d.points;
         sortie["essai"] = d.essai;
         sortie["messages"] = messages;
