@@ -1,6 +1,7 @@
 #include "core/verificateurs/verifierexpression.h"
 
 #include "analysis/expressions/comparaison.h"
+#include "analysis/expressions/erreuranalyse.h"
 #include "analysis/jugement/verdict.h"
 #include "core/donneescommunes.h"
 #include "core/exercice/enonce.h"
@@ -82,8 +83,19 @@ Tverdict verifierExpression(TdonneesCommunes& d, int a) {
     auto trouve =
         std::find_if(resultats.begin(), resultats.end(),
                      [resultat](const TresultatExpression& r) { return r.resultat == resultat; });
-    // Un résultat inconnu est traité comme un texte mal écrit.
+    // Un refus de l'analyse sans ligne dans cette table (« x^2^3 ») prend son message dans
+    // la table des erreurs d'analyse ; un résultat inconnu est traité comme un texte mal écrit.
     if (trouve == resultats.end()) {
+        for (const analexpr::ErreurAnalyse& erreur : analexpr::tableErreursAnalyse()) {
+            if (erreur.code != 0 && erreur.codeComparaison == resultat) {
+                verdictIncorrect(d);
+                ajouterMessage(d, libelleReponse(d, a) + std::string(erreur.phrase));
+                for (std::string_view ligne : erreur.explications) {
+                    ajouterMessage(d, ligne);
+                }
+                return Tverdict::illisible;
+            }
+        }
         trouve = std::find_if(resultats.begin(), resultats.end(),
                               [](const TresultatExpression& r) { return r.resultat == 2; });
     }

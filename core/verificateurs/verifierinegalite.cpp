@@ -1,5 +1,6 @@
 #include "core/verificateurs/verifierinegalite.h"
 
+#include "analysis/expressions/preparation.h"
 #include "analysis/expressions/solutions.h"
 #include "analysis/jugement/genresreponse.h"
 #include "analysis/jugement/verdict.h"
@@ -21,15 +22,31 @@ namespace {
 
 using analexpr::Tsolution;
 
-// Une borne lue par le lecteur des éléments de liste ; nullopt si elle est illisible.
+// Une borne lue par le lecteur des éléments de liste ; nullopt si elle est illisible (trop
+// longue comprise : elle n'est jamais jugée sur son début).
 std::optional<Tsolution> lireBorne(std::string_view texte) {
     Tsolution borne;
-    borne.texte = texteutf8::couper(texte, 40);
+    borne.texte = std::string(texte);
     analexpr::analyserSolution(borne);
     if (borne.forme == Tsolution::illisible) {
         return std::nullopt;
     }
     return borne;
+}
+
+bool tropLongue(std::string_view borne) {
+    return texteutf8::longueur(borne) > Tsolution::longueurMaximum;
+}
+
+// La ligne d'une borne illisible : trop longue, ou pas comprise.
+std::string borneIllisible(const std::string& prefixe, std::string_view borne) {
+    return prefixe + (tropLongue(borne) ? std::string(valeurTropLongue) : "n'a pas été comprise.");
+}
+
+// La réponse sans blancs, les signes d'un clavier ou d'un texte copié (« ≤ », « − »…) lus
+// comme ceux de la syntaxe.
+std::string reponseLue(std::string_view reponse) {
+    return nombres::supprimerBlancs(analexpr::remplacerSignesTypographiques(reponse));
 }
 
 double tolerance(const TdonneesCommunes& d, int a) {
@@ -107,7 +124,7 @@ SigneInegalite signeInegalite(std::string_view texte) {
 Tverdict verifierInegalite(TdonneesCommunes& d, int a) {
     const TgenreReponse code = d.typeReponse[a];
     const std::string e = nombres::supprimerBlancs(d.reponseAttendue[a]);
-    const std::string p = nombres::supprimerBlancs(d.reponseDonnee[a]);
+    const std::string p = reponseLue(d.reponseDonnee[a]);
     const std::string prefixe = libelleReponse(d, a);
 
     const std::size_t coupeAttendue = positionSigne(e, false);
@@ -144,9 +161,10 @@ Tverdict verifierInegalite(TdonneesCommunes& d, int a) {
     if (signeEleve.signe == 0) {
         return refuser(d, Tverdict::illisible, {commencer});
     }
-    const auto borneEleve = lireBorne(resteEleve.substr(signeEleve.longueur));
+    const std::string_view texteBorne = resteEleve.substr(signeEleve.longueur);
+    const auto borneEleve = lireBorne(texteBorne);
     if (!borneEleve) {
-        return refuser(d, Tverdict::illisible, {prefixe + "n'a pas été comprise."});
+        return refuser(d, Tverdict::illisible, {borneIllisible(prefixe, texteBorne)});
     }
     if (signeEleve.signe != signeAttendu.signe ||
         loin(*borneEleve, *borneAttendue, tolerance(d, a))) {
@@ -169,7 +187,7 @@ Tverdict verifierEncadrement(TdonneesCommunes& d, int a) {
         return Tverdict::illisible;
     }
 
-    const std::string p = nombres::supprimerBlancs(d.reponseDonnee[a]);
+    const std::string p = reponseLue(d.reponseDonnee[a]);
     // Un signe « > » est signalé, mais la lecture continue pour dire aussi ce qui suit.
     const bool superieur = p.find('>') != std::string::npos;
     if (superieur) {
@@ -190,7 +208,7 @@ Tverdict verifierEncadrement(TdonneesCommunes& d, int a) {
         if (!superieur) {
             verdictIncorrect(d);
         }
-        ecrireMessages(d, {prefixe + "n'a pas été comprise."});
+        ecrireMessages(d, {borneIllisible(prefixe, inf ? eleve->superieure : eleve->inferieure)});
         return Tverdict::illisible;
     }
     if (superieur) {

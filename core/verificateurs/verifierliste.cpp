@@ -62,6 +62,9 @@ Tverdict verifierListe(TdonneesCommunes& d, int a) {
         ecrireMessages(d, {expressionProfIncorrecte});
         return Tverdict::illisible;
     }
+    if (eleve->etatListe == TlisteSolutions::elementTropLong) {
+        return refuser(d, Tverdict::illisible, {p + std::string(valeurTropLongue)});
+    }
     if (eleve->etatListe != 0) {
         return refuser(d, Tverdict::illisible, {p + "n'a pas été comprise."});
     }

@@ -33,12 +33,25 @@ constexpr std::array nomsDemandes{
                   "Elle devrait se composer de quatre noms de points."},
 };
 
+// Les noms sans la notation qui les entoure : « [AB] » (segment), « (AB) » (droite) ou
+// « [AB) » (demi-droite), autour du nom entier seulement. Un crochet ou une parenthèse
+// placé ailleurs reste, et n'est le nom d'aucun point.
+std::u32string sansNotation(std::u32string s) {
+    constexpr std::u32string_view signes = U"()[]";
+    if (s.size() >= 3 && (s.front() == U'[' || s.front() == U'(') &&
+        (s.back() == U']' || s.back() == U')') && !(s.front() == U'(' && s.back() == U']') &&
+        s.substr(1, s.size() - 2).find_first_of(signes) == std::u32string::npos) {
+        return s.substr(1, s.size() - 2);
+    }
+    return s;
+}
+
 } // namespace
 
 Tverdict verifierNomsPoints(TdonneesCommunes& d, int a) {
     const TgenreReponse code = d.typeReponse[a];
-    const std::u32string noms = texteutf8::versPointsDeCode(
-        nombres::supprimerCaracteres(nombres::supprimerBlancs(d.reponseDonnee[a]), "()[]"));
+    const std::u32string noms =
+        sansNotation(texteutf8::versPointsDeCode(nombres::supprimerBlancs(d.reponseDonnee[a])));
     const std::u32string connus = texteutf8::versPointsDeCode(d.lettresPoints);
     const std::string incorrecte = libelleReponse(d, a) + "est incorrecte.";
 
