@@ -50,7 +50,7 @@ const std::vector<ErreurAnalyse>& tableErreursAnalyse() {
          "x"},
         {10,
          "est incorrecte\u00A0:",
-         {"Des puissances qui se suivent s'écrivent avec des parenthèses, par exemple (x^2)^3."},
+         {"Mettre des parenthèses, par exemple (x^2)^3."},
          19,
          "x^2^3",
          "x"},
