@@ -1,5 +1,6 @@
 #include "core/verificateurs/verifiernombre.h"
 
+#include "analysis/expressions/preparation.h"
 #include "analysis/jugement/genresreponse.h"
 #include "analysis/jugement/verdict.h"
 #include "analysis/nombres/arithmetique.h"
@@ -138,7 +139,8 @@ Tverdict jugerNombreSimple(TdonneesCommunes& d, int a, TgenreReponse code, std::
 
 Tverdict verifierNombre(TdonneesCommunes& d, int a) {
     const TgenreReponse code = d.typeReponse[a];
-    std::string r = d.reponseDonnee[a].texte();
+    // Les signes d'un clavier ou d'un texte copié (« −3 », « 3÷4 ») valent ceux de la syntaxe.
+    std::string r = analexpr::remplacerSignesTypographiques(d.reponseDonnee[a].texte());
     if (code == TgenreReponse::angle180 || code == TgenreReponse::angle360) {
         r = nombres::rognerBlancs(r);
         if (r.size() >= degre.size() &&
