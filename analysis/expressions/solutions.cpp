@@ -32,7 +32,8 @@ void analyserSolution(Tsolution& solution) {
     const std::string texte = remplacerSignesTypographiques(solution.texte);
     const auto expression = std::make_unique<Texpression>();
     analyserExpression(*expression, texte, "");
-    if (expression->erreur != 0 || !expression->constante || expression->erreurCalcul) {
+    if (expression->erreur != TcodeErreur::aucune || !expression->constante ||
+        expression->erreurCalcul) {
         solution.forme = Tsolution::illisible;
         return;
     }

@@ -5,6 +5,7 @@
 // lettres et leurs valeurs, le résultat de la dernière évaluation, l'erreur d'analyse et
 // les attributs d'écriture de l'expression entière. Un enregistrement sert à une analyse.
 
+#include "analysis/expressions/codeerreur.h"
 #include "analysis/expressions/tbranche.h"
 
 #include <array>
@@ -33,9 +34,9 @@ struct Texpression {
     // Borne de l'erreur d'arrondi de resultat, en epsilons des doubles (NaN après un échec).
     double ampleur = 0;
     bool erreurCalcul = false;
-    // Code d'erreur d'analyse (0 : texte lu) et position (en points de code dans le texte
-    // préparé) où elle a été trouvée, -1 sans erreur.
-    int erreur = 0;
+    // Code d'erreur d'analyse (aucune : texte lu) et position (en points de code dans le
+    // texte préparé) où elle a été trouvée, -1 sans erreur.
+    TcodeErreur erreur = TcodeErreur::aucune;
     int positionErreur = -1;
     bool polynome = true;
     bool constante = true;

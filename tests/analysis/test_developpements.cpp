@@ -229,7 +229,7 @@ Polynome fausser(Hasard& h, const Polynome& p, bool grands) {
 bool lisible(const std::string& texte, const std::string& lettres) {
     const auto e = std::make_unique<analexpr::Texpression>();
     analexpr::analyserExpression(*e, texte, lettres);
-    return e->erreur == 0;
+    return e->erreur == TcodeErreur::aucune;
 }
 
 TEST(Developpements, JustesAcceptesFauxRefuses) {
@@ -255,24 +255,27 @@ TEST(Developpements, JustesAcceptesFauxRefuses) {
         }
         ++paires;
 
-        const int justeValeur =
-            analexpr::comparerExpressions(developpee, forme.texte, lettres, 1e-9, 14);
-        const int justeForme = analexpr::comparerExpressions(ecrire(forme.polynome, lettres, true),
-                                                             developpee, lettres, 1e-9, 17);
-        const int formeJuste =
-            analexpr::comparerExpressions(forme.texte, developpee, lettres, 1e-9, 43);
-        if (justeValeur != 0 || justeForme != 0 || formeJuste != 0) {
+        using R = TresultatComparaison;
+        const R justeValeur = analexpr::comparerExpressions(developpee, forme.texte, lettres, 1e-9,
+                                                            TgenreReponse::expression);
+        const R justeForme =
+            analexpr::comparerExpressions(ecrire(forme.polynome, lettres, true), developpee,
+                                          lettres, 1e-9, TgenreReponse::developpee);
+        const R formeJuste = analexpr::comparerExpressions(forme.texte, developpee, lettres, 1e-9,
+                                                           TgenreReponse::expressionDenominateurs);
+        if (justeValeur != R::acceptee || justeForme != R::acceptee || formeJuste != R::acceptee) {
             ++justesRefuses;
             ADD_FAILURE() << forme.texte << " = " << developpee << " [" << lettres
-                          << "] : " << justeValeur << " " << justeForme << " " << formeJuste;
+                          << "] : " << static_cast<int>(justeValeur) << " "
+                          << static_cast<int>(justeForme) << " " << static_cast<int>(formeJuste);
         }
 
-        const int codeFaux =
-            analexpr::comparerExpressions(ecritFaux, forme.texte, lettres, 1e-9, 14);
-        if (codeFaux != 3) {
+        const R codeFaux = analexpr::comparerExpressions(ecritFaux, forme.texte, lettres, 1e-9,
+                                                         TgenreReponse::expression);
+        if (codeFaux != R::valeurDifferente) {
             ++fauxAcceptes;
             ADD_FAILURE() << forme.texte << " ≠ " << ecritFaux << " [" << lettres
-                          << "] : " << codeFaux;
+                          << "] : " << static_cast<int>(codeFaux);
         }
         if (justesRefuses + fauxAcceptes > 10) {
             break;
