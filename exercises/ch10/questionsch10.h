@@ -47,7 +47,7 @@ struct TableauProportionnalite {
     double ligneHaut[3];
     double ligneBas[3];
     bool proportionnel;
-    const char* solution;
+    LigneTexte solution[2];
 };
 
 // Suite de rapports égaux où remplacer a, b et c par des noms de segments (exercice 407).

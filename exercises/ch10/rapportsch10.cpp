@@ -131,7 +131,7 @@ void poserProportionnalite(TdonneesCommunes& d) {
 }
 
 void solutionProportionnalite(TdonneesCommunes& d) {
-    ajouterLigneSolution(d, questionCourante(d, tableauxProportionnalite()).solution, 3);
+    ecrireLignesSolution(d, questionCourante(d, tableauxProportionnalite()).solution);
 }
 
 constexpr TexerciceCh10 exercices[] = {

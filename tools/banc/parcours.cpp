@@ -1,8 +1,9 @@
 // calvane-banc parcours : pose chaque question de chaque exercice qui a un énoncé, pour
 // plusieurs graines, y soumet la réponse modèle (elle doit être jugée exacte et terminer la
 // question) puis, sur la même question posée de nouveau, une réponse fausse (elle ne doit
-// pas l'être). Écrit un rapport JSON puis, en dernière ligne, « N passed, M failed » ; sort
-// avec 1 si un cas a échoué.
+// pas l'être). Après l'énoncé, la solution et les messages, vérifie aussi la mise en page
+// (disposition.h) : un manquement fait échouer le cas. Écrit un rapport JSON puis, en dernière
+// ligne, « N passed, M failed » ; sort avec 1 si un cas a échoué.
 
 #include "analysis/nombres/hasard.h"
 #include "core/arbres/arbreexercices.h"
@@ -13,8 +14,10 @@
 #include "core/exercice/soumission.h"
 #include "core/exercice/verdict.h"
 #include "core/identifiants.h"
+#include "tools/banc/applicationqt.h"
 #include "tools/banc/arguments.h"
 #include "tools/banc/commandes.h"
+#include "tools/banc/disposition.h"
 #include "tools/banc/environnementbanc.h"
 
 #include <nlohmann/json.hpp>
@@ -36,6 +39,8 @@ struct Soumission {
     int points = 0;
     bool jugee = false;
     bool terminee = false;
+    // Manquements de mise en page : de l'énoncé posé, puis de la solution ou des messages.
+    json disposition = json::array();
 };
 
 json enJson(const Soumission& s) {
@@ -47,6 +52,7 @@ json enJson(const Soumission& s) {
 // et y soumet la réponse modèle ou une réponse fausse.
 Soumission soumettre(int index, int question, std::uint64_t graine, bool juste) {
     nombres::initialiserHasard(graine);
+    Soumission s;
     EnvironnementBanc environnement;
     TdonneesCommunes& d = environnement.d;
     lancerExercice(d, index);
@@ -54,11 +60,13 @@ Soumission soumettre(int index, int question, std::uint64_t graine, bool juste) 
         poserQuestion(d, true);
     }
     if (juste) {
+        s.disposition = verifierDisposition(d, "enonce", true);
+    }
+    if (juste) {
         donnerReponseModele(d);
     } else {
         donnerReponseFausse(d);
     }
-    Soumission s;
     for (int k = 1; k <= d.nombreChamps && k <= 3; ++k) {
         s.reponses.push_back(champReponse(d, k)->texte);
     }
@@ -73,12 +81,16 @@ Soumission soumettre(int index, int question, std::uint64_t graine, bool juste) 
     // Une soumission refusée (champ requis vide) laisse le bouton Correction visible.
     s.jugee = d.BoutonCorrection == nullptr || !d.BoutonCorrection->visible;
     s.terminee = d.questionTerminee;
+    for (json& m : verifierDisposition(d, juste ? "solution" : "messages", false)) {
+        s.disposition.push_back(std::move(m));
+    }
     return s;
 }
 
 struct Bilan {
     int reussis = 0;
     int echecs = 0;
+    int manquements = 0;
 };
 
 json parcourirExercice(int index, int graines, Bilan& bilan) {
@@ -104,14 +116,24 @@ json parcourirExercice(int index, int graines, Bilan& bilan) {
             const bool modeleExact = modele.verdict == verdict::exact && modele.terminee;
             const bool fausseRefusee =
                 fausse.jugee && !(fausse.verdict == verdict::exact && fausse.terminee);
-            const bool reussi = modeleExact && fausseRefusee;
+            json disposition = modele.disposition;
+            for (const json& m : fausse.disposition) {
+                disposition.push_back(m);
+            }
+            const bool reussi = modeleExact && fausseRefusee && disposition.empty();
             (reussi ? bilan.reussis : bilan.echecs) += 1;
+            bilan.manquements += static_cast<int>(disposition.size());
             echecs += reussi ? 0 : 1;
             if (!reussi) {
-                cas.push_back({{"question", q},
-                               {"graine", g},
-                               {"modele", enJson(modele)},
-                               {"fausse", enJson(fausse)}});
+                json echec{{"question", q}, {"graine", g}};
+                if (!(modeleExact && fausseRefusee)) {
+                    echec["modele"] = enJson(modele);
+                    echec["fausse"] = enJson(fausse);
+                }
+                if (!disposition.empty()) {
+                    echec["disposition"] = std::move(disposition);
+                }
+                cas.push_back(std::move(echec));
             }
         }
     }
@@ -145,6 +167,8 @@ int commandeParcours(const std::vector<std::string>& brut) {
         premier = dernier = static_cast<int>(n) + 1;
     }
 
+    // Les mesures de la mise en page demandent les polices.
+    assurerApplication();
     const TarbreContenu& arbre = arbreExercices();
     Bilan bilan;
     json exercices = json::array();
@@ -161,11 +185,9 @@ int commandeParcours(const std::vector<std::string>& brut) {
             exercices.push_back(std::move(rapport));
         }
     }
-    const json sortie{{"graines", graines},
-                      {"exercices", exercices},
-                      {"sans_enonce", sansEnonce},
-                      {"reussis", bilan.reussis},
-                      {"echecs", bilan.echecs}};
+    const json sortie{{"graines", graines},        {"exercices", exercices},
+                      {"sans_enonce", sansEnonce}, {"reussis", bilan.reussis},
+                      {"echecs", bilan.echecs},    {"manquements_disposition", bilan.manquements}};
     std::cout << sortie.dump() << "\n";
     std::cout << bilan.reussis << " passed, " << bilan.echecs << " failed\n";
     return bilan.echecs == 0 ? 0 : 1;
