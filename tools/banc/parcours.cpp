@@ -6,19 +6,18 @@
 // ligne, « N passed, M failed » ; sort avec 1 si un cas a échoué.
 
 #include "analysis/nombres/hasard.h"
-#include "core/arbres/arbreexercices.h"
 #include "core/controles/bouton.h"
 #include "core/controles/champsaisie.h"
 #include "core/exercice/exercice.h"
 #include "core/exercice/reponsemodele.h"
 #include "core/exercice/soumission.h"
 #include "core/exercice/verdict.h"
-#include "core/identifiants.h"
 #include "tools/banc/applicationqt.h"
 #include "tools/banc/arguments.h"
 #include "tools/banc/commandes.h"
 #include "tools/banc/disposition.h"
 #include "tools/banc/environnementbanc.h"
+#include "tools/banc/feuilles.h"
 
 #include <nlohmann/json.hpp>
 
@@ -152,33 +151,16 @@ int commandeParcours(const std::vector<std::string>& brut) {
     if (!arguments.positionnels().empty()) {
         throw ErreurArguments("aucun argument positionnel attendu");
     }
-    const long long graines =
-        Arguments::entier("graines", arguments.valeur("graines").value_or("1"));
-    if (graines < 1 || graines > 1000) {
-        throw ErreurArguments("--graines doit être entre 1 et 1000");
-    }
-    int premier = premierCodeChapitre;
-    int dernier = dernierCodeChapitre;
-    if (const auto chapitre = arguments.valeur("chapitre")) {
-        const long long n = Arguments::entier("chapitre", *chapitre);
-        if (n < 1 || n > 14) {
-            throw ErreurArguments("--chapitre doit être entre 1 et 14");
-        }
-        premier = dernier = static_cast<int>(n) + 1;
-    }
+    const int graines = lireGraines(arguments);
+    const std::vector<int> feuilles = feuillesDesChapitres(arguments);
 
     // Les mesures de la mise en page demandent les polices.
     assurerApplication();
-    const TarbreContenu& arbre = arbreExercices();
     Bilan bilan;
     json exercices = json::array();
     json sansEnonce = json::array();
-    for (int index = 0; index < arbre.nombreNoeuds(); ++index) {
-        const int code = chapitreDExercice(index);
-        if (arbre.aDesEnfants(index) || code < premier || code > dernier) {
-            continue;
-        }
-        json rapport = parcourirExercice(index, static_cast<int>(graines), bilan);
+    for (const int index : feuilles) {
+        json rapport = parcourirExercice(index, graines, bilan);
         if (rapport.is_null()) {
             sansEnonce.push_back(index);
         } else {
