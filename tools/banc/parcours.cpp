@@ -5,13 +5,13 @@
 // (disposition.h) : un manquement fait échouer le cas. Écrit un rapport JSON puis, en dernière
 // ligne, « N passed, M failed » ; sort avec 1 si un cas a échoué.
 
+#include "analysis/jugement/verdict.h"
 #include "analysis/nombres/hasard.h"
 #include "core/controles/bouton.h"
 #include "core/controles/champsaisie.h"
 #include "core/exercice/exercice.h"
 #include "core/exercice/reponsemodele.h"
 #include "core/exercice/soumission.h"
-#include "core/exercice/verdict.h"
 #include "tools/banc/applicationqt.h"
 #include "tools/banc/arguments.h"
 #include "tools/banc/commandes.h"
@@ -34,7 +34,7 @@ using json = nlohmann::json;
 struct Soumission {
     json reponses = json::array();
     json cases = json::array();
-    int verdict = 0;
+    Tverdict verdict = Tverdict::aucun;
     int points = 0;
     bool jugee = false;
     bool terminee = false;
@@ -43,7 +43,7 @@ struct Soumission {
 };
 
 json enJson(const Soumission& s) {
-    return {{"reponses", s.reponses}, {"cases", s.cases}, {"verdict", s.verdict},
+    return {{"reponses", s.reponses}, {"cases", s.cases}, {"verdict", static_cast<int>(s.verdict)},
             {"points", s.points},     {"jugee", s.jugee}, {"terminee", s.terminee}};
 }
 
@@ -112,9 +112,9 @@ json parcourirExercice(int index, int graines, Bilan& bilan) {
             const auto graine = static_cast<std::uint64_t>(g);
             const Soumission modele = soumettre(index, q, graine, true);
             const Soumission fausse = soumettre(index, q, graine, false);
-            const bool modeleExact = modele.verdict == verdict::exact && modele.terminee;
+            const bool modeleExact = modele.verdict == Tverdict::exact && modele.terminee;
             const bool fausseRefusee =
-                fausse.jugee && !(fausse.verdict == verdict::exact && fausse.terminee);
+                fausse.jugee && !(fausse.verdict == Tverdict::exact && fausse.terminee);
             json disposition = modele.disposition;
             for (const json& m : fausse.disposition) {
                 disposition.push_back(m);

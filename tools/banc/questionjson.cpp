@@ -28,7 +28,7 @@ json enonceEnJson(const TdonneesCommunes& d) {
 json champsEnJson(const TdonneesCommunes& d) {
     json champs = json::array();
     for (int k = 1; k <= d.nombreChamps && k <= 3; ++k) {
-        champs.push_back({{"type", d.typeReponse[k]},
+        champs.push_back({{"type", static_cast<int>(d.typeReponse[k])},
                           {"attendu", d.reponseAttendue[k].texte()},
                           {"valeur", d.valeurAttendue[k]},
                           {"lettres", d.lettresPermises[k].texte()},
