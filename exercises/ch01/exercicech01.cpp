@@ -120,6 +120,10 @@ constexpr ExerciceCh01 exercices[] = {
 
 } // namespace
 
+std::span<const ExerciceCh01> exercicesCh01() {
+    return exercices;
+}
+
 const ExerciceCh01* exerciceCh01(int index) {
     const auto* e = std::find_if(std::begin(exercices), std::end(exercices),
                                  [index](const ExerciceCh01& x) { return x.index == index; });
@@ -141,11 +145,6 @@ void preparerSaisie(TdonneesCommunes& d, const ExerciceCh01& e, int nombreQuesti
         etiquetterReponsesABC(d);
     }
     placerBoutonAideSaisie(d);
-}
-
-int rangQuestion(const TdonneesCommunes& d, std::size_t n) {
-    const int dernier = n == 0 ? 0 : static_cast<int>(n) - 1;
-    return std::clamp(d.numeroQuestion - 1, 0, dernier);
 }
 
 } // namespace exo5ch01

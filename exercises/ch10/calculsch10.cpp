@@ -150,19 +150,19 @@ void solutionQcm(TdonneesCommunes& d) {
     ecrireLignesSolution(d, questionCourante(d, qcmParallelisme()).solution);
 }
 
-constexpr TexerciceCh10 exercices[] = {
-    {407, &poserRapportsEgaux, nullptr, &solutionRapportsEgaux},
-    {408, &poserCalcul, nullptr, &solutionCalcul},
-    {409, &poserCalcul, nullptr, &solutionCalcul},
-    {410, &poserCalcul, nullptr, &solutionCalcul},
-    {411, &poserCalcul, nullptr, &solutionCalcul},
-    {414, &poserReciproque, nullptr, &solutionReciproqueCalculs},
-    {415, &poserQcm, nullptr, &solutionQcm},
+constexpr Texercice exercices[] = {
+    {.index = 407, .poserEnonce = &poserRapportsEgaux, .donnerSolution = &solutionRapportsEgaux},
+    {.index = 408, .poserEnonce = &poserCalcul, .donnerSolution = &solutionCalcul},
+    {.index = 409, .poserEnonce = &poserCalcul, .donnerSolution = &solutionCalcul},
+    {.index = 410, .poserEnonce = &poserCalcul, .donnerSolution = &solutionCalcul},
+    {.index = 411, .poserEnonce = &poserCalcul, .donnerSolution = &solutionCalcul},
+    {.index = 414, .poserEnonce = &poserReciproque, .donnerSolution = &solutionReciproqueCalculs},
+    {.index = 415, .poserEnonce = &poserQcm, .donnerSolution = &solutionQcm},
 };
 
 } // namespace
 
-std::span<const TexerciceCh10> exercicesCalculs() {
+std::span<const Texercice> exercicesCalculs() {
     return exercices;
 }
 

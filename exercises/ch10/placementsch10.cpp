@@ -492,16 +492,36 @@ void solutionPartage(TdonneesCommunes& d) {
     }
 }
 
-constexpr TexerciceCh10 exercices[] = {
-    {412, &poserPlacerM, &jugerPlacerM, &solutionPlacerM, &placerMModele, &placerMFaux},
-    {417, &poserRapport, &jugerRapport, &solutionRapport, &rapportModele, &rapportFaux},
-    {418, &poserRapport, &jugerRapport, &solutionRapport, &rapportModele, &rapportFaux},
-    {419, &poserPartage, &jugerPartage, &solutionPartage, &partageModele, &partageFaux},
+constexpr Texercice exercices[] = {
+    {.index = 412,
+     .poserEnonce = &poserPlacerM,
+     .jugerReponse = &jugerPlacerM,
+     .donnerSolution = &solutionPlacerM,
+     .donnerReponseModele = &placerMModele,
+     .donnerReponseFausse = &placerMFaux},
+    {.index = 417,
+     .poserEnonce = &poserRapport,
+     .jugerReponse = &jugerRapport,
+     .donnerSolution = &solutionRapport,
+     .donnerReponseModele = &rapportModele,
+     .donnerReponseFausse = &rapportFaux},
+    {.index = 418,
+     .poserEnonce = &poserRapport,
+     .jugerReponse = &jugerRapport,
+     .donnerSolution = &solutionRapport,
+     .donnerReponseModele = &rapportModele,
+     .donnerReponseFausse = &rapportFaux},
+    {.index = 419,
+     .poserEnonce = &poserPartage,
+     .jugerReponse = &jugerPartage,
+     .donnerSolution = &solutionPartage,
+     .donnerReponseModele = &partageModele,
+     .donnerReponseFausse = &partageFaux},
 };
 
 } // namespace
 
-std::span<const TexerciceCh10> exercicesPlacements() {
+std::span<const Texercice> exercicesPlacements() {
     return exercices;
 }
 

@@ -220,18 +220,18 @@ void solutionRapports(TdonneesCommunes& d) {
                          7.6);
 }
 
-constexpr TexerciceCh10 exercices[] = {
-    {421, &poserProbleme, nullptr, &solutionProbleme},
-    {422, &poserProbleme, nullptr, &solutionProbleme},
-    {423, &poserRapports, nullptr, &solutionRapports},
-    {425, &poserProbleme, nullptr, &solutionProbleme},
-    {426, &poserProbleme, nullptr, &solutionProbleme},
-    {427, &poserProbleme, nullptr, &solutionProbleme},
+constexpr Texercice exercices[] = {
+    {.index = 421, .poserEnonce = &poserProbleme, .donnerSolution = &solutionProbleme},
+    {.index = 422, .poserEnonce = &poserProbleme, .donnerSolution = &solutionProbleme},
+    {.index = 423, .poserEnonce = &poserRapports, .donnerSolution = &solutionRapports},
+    {.index = 425, .poserEnonce = &poserProbleme, .donnerSolution = &solutionProbleme},
+    {.index = 426, .poserEnonce = &poserProbleme, .donnerSolution = &solutionProbleme},
+    {.index = 427, .poserEnonce = &poserProbleme, .donnerSolution = &solutionProbleme},
 };
 
 } // namespace
 
-std::span<const TexerciceCh10> exercicesProblemes() {
+std::span<const Texercice> exercicesProblemes() {
     return exercices;
 }
 

@@ -4,6 +4,14 @@
 #include "core/identifiants.h"
 #include "tools/banc/arguments.h"
 
+Arguments argumentsDeChapitres(const std::vector<std::string>& brut) {
+    Arguments arguments(brut, {"graines", "chapitre"}, {});
+    if (!arguments.positionnels().empty()) {
+        throw ErreurArguments("aucun argument positionnel attendu");
+    }
+    return arguments;
+}
+
 int lireGraines(const Arguments& arguments) {
     const long long graines =
         Arguments::entier("graines", arguments.valeur("graines").value_or("1"));

@@ -147,10 +147,7 @@ json parcourirExercice(int index, int graines, Bilan& bilan) {
 } // namespace
 
 int commandeParcours(const std::vector<std::string>& brut) {
-    const Arguments arguments(brut, {"graines", "chapitre"}, {});
-    if (!arguments.positionnels().empty()) {
-        throw ErreurArguments("aucun argument positionnel attendu");
-    }
+    const Arguments arguments = argumentsDeChapitres(brut);
     const int graines = lireGraines(arguments);
     const std::vector<int> feuilles = feuillesDesChapitres(arguments);
 

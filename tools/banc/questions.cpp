@@ -65,10 +65,7 @@ json question(int index, int rang, int graine, int& nombreQuestions) {
 } // namespace
 
 int commandeQuestions(const std::vector<std::string>& brut) {
-    const Arguments arguments(brut, {"graines", "chapitre"}, {});
-    if (!arguments.positionnels().empty()) {
-        throw ErreurArguments("aucun argument positionnel attendu");
-    }
+    const Arguments arguments = argumentsDeChapitres(brut);
     const int graines = lireGraines(arguments);
     json questions = json::array();
     json sansEnonce = json::array();
