@@ -369,7 +369,7 @@ void solutionRapport(TdonneesCommunes& d) {
             (grille ? ", avec (AP)//(BQ)," : ",") + " AP = " + compte(c.p, grille) +
             " et BQ = " + compte(c.q, grille) + ".",
         ligne);
-    ligne += 1.3;
+    ligne += 1.5;
     ajouterLigneSolution(d,
                          "D'après le théorème de Thalès :  $FMA;MB; = $FAP;BQ; = " + rapport +
                              "  donc (PQ) coupe (AB) au point M cherché.",
