@@ -487,14 +487,11 @@ constexpr Probleme doubleInconnue[] = {
 } // namespace
 
 std::span<const EquationRapports> equationsRapports(int index) {
-    switch (index) {
-    case 401:
-        return deuxRapports;
-    case 403:
-        return inconnueDeuxFois;
-    default:
-        return {};
-    }
+    static constexpr TableIndexee<EquationRapports> tables[] = {
+        {401, deuxRapports},
+        {403, inconnueDeuxFois},
+    };
+    return tableDIndex<EquationRapports>(tables, index);
 }
 
 std::span<const TroisRapports> troisRapports() {
@@ -514,18 +511,13 @@ std::span<const RapportsEgaux> rapportsEgaux() {
 }
 
 std::span<const CalculThales> calculsThales(int index) {
-    switch (index) {
-    case 408:
-        return calculsBase1;
-    case 409:
-        return calculsBase2;
-    case 410:
-        return calculsComplementaires1;
-    case 411:
-        return calculsComplementaires2;
-    default:
-        return {};
-    }
+    static constexpr TableIndexee<CalculThales> tables[] = {
+        {408, calculsBase1},
+        {409, calculsBase2},
+        {410, calculsComplementaires1},
+        {411, calculsComplementaires2},
+    };
+    return tableDIndex<CalculThales>(tables, index);
 }
 
 std::span<const PlacerM> placerM() {
@@ -541,14 +533,11 @@ std::span<const QcmParallelisme> qcmParallelisme() {
 }
 
 std::span<const PlacerRapport> placerRapport(int index) {
-    switch (index) {
-    case 417:
-        return rapportsQuadrillage;
-    case 418:
-        return rapportsParalleles;
-    default:
-        return {};
-    }
+    static constexpr TableIndexee<PlacerRapport> tables[] = {
+        {417, rapportsQuadrillage},
+        {418, rapportsParalleles},
+    };
+    return tableDIndex<PlacerRapport>(tables, index);
 }
 
 std::span<const PartagerSegment> partagerSegment() {
@@ -556,20 +545,11 @@ std::span<const PartagerSegment> partagerSegment() {
 }
 
 std::span<const Probleme> probleme(int index) {
-    switch (index) {
-    case 421:
-        return trapeze;
-    case 422:
-        return reciproquesProbleme;
-    case 425:
-        return parallelogramme;
-    case 426:
-        return deuxSecantes;
-    case 427:
-        return doubleInconnue;
-    default:
-        return {};
-    }
+    static constexpr TableIndexee<Probleme> tables[] = {
+        {421, trapeze},      {422, reciproquesProbleme}, {425, parallelogramme},
+        {426, deuxSecantes}, {427, doubleInconnue},
+    };
+    return tableDIndex<Probleme>(tables, index);
 }
 
 } // namespace exo5ch10

@@ -19,6 +19,23 @@ template <class T> const T& questionCourante(const TdonneesCommunes& d, std::spa
     return table[rangQuestion(d, table.size())];
 }
 
+// Une série de questions fixes et l'indice de l'exercice qui la pose.
+template <class T> struct TableIndexee {
+    int index;
+    std::span<const T> table;
+};
+
+// La série de l'exercice d'indice donné ; vide pour un indice qu'aucune ligne ne cite.
+template <class T>
+std::span<const T> tableDIndex(std::span<const TableIndexee<T>> tables, int index) {
+    for (const TableIndexee<T>& t : tables) {
+        if (t.index == index) {
+            return t.table;
+        }
+    }
+    return {};
+}
+
 // Une question dont la réponse est un nombre : ce que l'énoncé affiche (un calcul, une
 // équation), la valeur attendue et les lignes de la solution.
 struct QuestionNombre {
