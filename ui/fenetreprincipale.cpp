@@ -1,5 +1,6 @@
 #include "ui/fenetreprincipale.h"
 
+#include "content/imagiciels/imagiciels.h"
 #include "core/arbres/arbrealphabetique.h"
 #include "core/arbres/arbretheme.h"
 #include "core/controles/arbre.h"
@@ -566,9 +567,11 @@ QWidget* TFenetrePrincipale::construirePageImagiciel() {
             peintre.drawRect(0, 0, z->largeur - 1, z->hauteur - 1);
         }
     };
-    // Étapes de l'imagiciel : sans effet tant que les imagiciels n'existent pas.
-    boutonLie(c.BoutonReculer, static_cast<int>(Tpicto::Reculer), boite, 716, 0);
-    boutonLie(c.BoutonAvancer, static_cast<int>(Tpicto::Avancer), boite, 748, 0);
+    // Étapes d'une construction pas à pas : le constructeur place les deux boutons.
+    relier(boutonLie(c.BoutonReculer, static_cast<int>(Tpicto::Reculer), boite, 716, 0),
+           &etapePrecedente);
+    relier(boutonLie(c.BoutonAvancer, static_cast<int>(Tpicto::Avancer), boite, 748, 0),
+           &etapeSuivante);
     c.BoutonReculer.visible = false;
     c.BoutonAvancer.visible = false;
     return feuille;
