@@ -14,7 +14,7 @@ void construire1513(TdonneesCommunes& d) {
     TzoneAffichage& z = placerFigure(d, 5, 55, 772, 440);
 
     // Le patron : le secteur de sommet S (O2) et de rayon O2A2, d'angle réglé par M.
-    point(z, "O2", "S", 5, 1.5, -0.4, -1.3, noir, 5);
+    point(z, "O2", "S", 5, 1.5, -1.4, 0.1, noir, 5);
     point(z, "A2", "A", 8, 1.5, 0.6, -0.5, noir, 5);
     cacher(z, pointSurDroite(z, "A3", "O2", "A2", -1, 0, 0, noir));
     pointSurCercle(z, "M", "O2", "A3", -170, 140, 0, -85, 0, 0, bleu);
@@ -73,9 +73,9 @@ void construire1513(TdonneesCommunes& d) {
     segment(z, "O3", "R2", bleu, 1, 1);
     segment(z, "S", "O1", noir, 3, 1);
 
-    ajouterCadre(z, 10, 0.5, 20.6, 60, 2.8);
-    ecrireLigne(z, "Le point bleu sur l'arc peut être déplacé avec la souris.", 21.8);
-    ecrireLigne(z, "Les lignes de même couleur ont la même longueur.", 22.8);
+    ajouterCadre(z, 10, 0.5, 20.3, 50, 3.2);
+    ecrireLigne(z, "Le point bleu sur l'arc peut être déplacé avec la souris.", 22);
+    ecrireLigne(z, "Les lignes de même couleur ont la même longueur.", 23);
 }
 
 } // namespace imagiciels

@@ -56,11 +56,13 @@ struct Tligne {
 // Le texte d'une construction pas à pas : la tâche (ligne 1,5), les consignes (une par
 // étape 2 … n, chacune sur une ou plusieurs lignes à partir de la ligne 3), une note
 // finale facultative dans un cadre de style 10 (ligne 9,3), puis l'invitation (ligne 3,5).
+// Les cadres ont deux colonnes de plus que les 28 et 30 d'origine : les lignes de la note y
+// tiennent entières dans la police des zones.
 struct TtexteConstruction {
     std::string tache;
     std::vector<std::vector<std::string>> consignes;
     std::vector<Tligne> note;
-    double largeurNote = 28;
+    double largeurNote = 30;
     double hauteurNote = 4.5;
 };
 

@@ -54,7 +54,8 @@ void texteIllustration(TdonneesCommunes& d, std::string_view premiere, std::stri
     TzoneAffichage& t = *d.zoneTexteImagiciel;
     ecrireLigne(t, premiere, 1.5);
     ecrireLigne(t, seconde, 2.5);
-    ajouterCadre(t, 10, 0, 3.5, 52, 2);
+    // 55 colonnes plutôt que 52 : la dernière ligne y tient entière.
+    ajouterCadre(t, 10, 0, 3.5, 55, 2);
     ecrireLigne(t, "Les points marqués en bleu peuvent être déplacés avec la souris.", derniere);
 }
 

@@ -54,7 +54,7 @@ const TtexteConstruction textes1515{
      {"En effet, la somme des trois angles", 15.5},
      {"d'un triangle est toujours égale à", 16.5},
      {"$g180°$N.", 17.5}},
-    30,
+    32,
     9,
 };
 
@@ -80,7 +80,7 @@ const TtexteConstruction textes1517{
      {"La longueur d'un côté doit être", 14.5},
      {"inférieure à la somme des longueurs", 15.5},
      {"des deux autres côtés.", 16.5}},
-    30,
+    32,
     8,
 };
 
@@ -97,7 +97,7 @@ const TtexteConstruction textes1518{
      {"Dans un triangle rectangle, le", 15.5},
      {"centre du cercle circonscrit est", 16.5},
      {"le milieu de l'hypoténuse.", 17.5}},
-    30,
+    32,
     9,
 };
 

@@ -135,23 +135,26 @@ void construireQuart(TdonneesCommunes& d, Trapport r) {
         break;
     }
 
-    // Le cadre de lecture : la mesure de l'angle et le rapport à trois décimales.
-    const double x0 = tan ? 5.2 : 3;
-    const double x1 = tan ? 11 : 7.5;
-    const double y0 = tan ? 7.5 : 3.5;
-    const double y1 = tan ? 9.5 : 5.5;
+    // Le cadre de lecture, dans le coin haut droit de la zone : « cos  50°  ≈  0,643 » sur
+    // une ligne, la mesure de l'angle entre le nom du rapport et le signe.
+    const double x0 = tan ? 5.2 : 2;
+    const double x1 = tan ? 10.2 : 6.4;
+    const double y0 = tan ? 7.3 : 3.5;
+    const double y1 = tan ? 9.2 : 5.5;
     cacher(z, pointCache(z, "w1", noir, x0, y0));
     cacher(z, pointCache(z, "w2", noir, x0, y1));
     cacher(z, pointCache(z, "w3", noir, x1, y0));
     cacher(z, pointCache(z, "w4", noir, x1, y1));
     remplir(z, polygone(z, "cad1", "w1 w2 w4 w3", noir), blanc);
     polygone(z, "cad2", "w1 w2 w4 w3", noir);
-    const double dxa = x0 - 3;
-    const double dya = y0 - 3.5;
-    // La mesure de l'angle se lit dans le cadre, entre « cos » et « = » : son étiquette est
-    // décalée depuis O jusque-là, en largeurs et hauteurs de caractère.
-    mesureAngleAffichee(z, "ma", "O", "A", "M", 0, tan ? 30 : 25.5, tan ? -23.5 : -21.2, noir);
-    cacher(z, pointCache(z, "P", noir, 5.65 + dxa, 4.2 + dya));
+    // Les étiquettes de taille 14 se décalent en largeurs (14 pixels) et hauteurs (18) de
+    // caractère : la mesure de l'angle, portée par O, est décalée jusqu'à la ligne du cadre.
+    const double ligne = (y0 + y1) / 2;
+    const double x3 = x0 + 0.3;
+    const double pixelsX = xEcran(z, x3) + 27 - xEcran(z, -5);
+    const double pixelsY = yEcran(z, ligne) - yEcran(z, -5);
+    mesureAngleAffichee(z, "ma", "O", "A", "M", 0, pixelsX / 14, pixelsY / 18 - 0.5, noir);
+    cacher(z, pointCache(z, "P", noir, x3 + 80 / z.echelle, ligne));
     cacher(z, pointAffine(z, "P0", "P", "N", "O", 1, -1, 0, 0, noir));
     cacher(z, pointSurDroite(z, "P1", "P", "P0", 0.05, 0, 0, noir));
     cacher(z, pointSurDroite(z, "P2", "P", "P0", -0.05, 0, 0, noir));
@@ -161,7 +164,7 @@ void construireQuart(TdonneesCommunes& d, Trapport r) {
           r == Trapport::cosinus ? "cos      $="
           : r == Trapport::sinus ? "sin      $="
                                  : "tan      $=",
-          3.8 + dxa, 4.8 + dya, 0, -0.5, noir, 0);
+          x3, ligne, 0, -0.5, noir, 0);
     for (const char* nom : {"dis1", "P3", "ma"}) {
         tailleEtiquette(z, nom, 14);
     }
