@@ -154,7 +154,8 @@ void construire1504(TdonneesCommunes& d) {
     segment(z, "O", "B'", cyan, 1, 1);
     arcAngle(z, "arc1", "O", "M0", "M", magenta, 5, 1);
     TzoneAffichage& t = *d.zoneTexteImagiciel;
-    ajouterCadre(t, 2, 0.5, 0.8, 24.5, 5.7);
+    // 25,5 colonnes plutôt que 24,5 : la plus longue ligne y tient.
+    ajouterCadre(t, 2, 0.5, 0.8, 25.5, 5.7);
     for (const auto& [texte, ligne] : {std::pair{"La rotation a pour centre O.", 1.5},
                                        {"son angle est matérialisé en", 2.5},
                                        {"rose sur la figure.", 3.5},
