@@ -213,6 +213,12 @@ void arcMediatrice(TzoneAffichage& z, const std::string& nom, Tnom o, Tnom autre
 void construire1522(TdonneesCommunes& d) {
     TzoneAffichage& z =
         commencer(d, "Construction de la médiatrice et du milieu d'un segment", 5, textes1522);
+    // Vue agrandie et centrée sur la construction (x de −3,5 à 1,5, y de −3,2 à 2,8) : les
+    // arcs, les rayons et les codages restent lisibles.
+    z.echelle *= 1.4;
+    z.origineX = z.largeur / 2.0 + 1 * z.echelle;
+    z.origineY = z.hauteur / 2.0 - 0.2 * z.echelle;
+    bornesZone(z);
     pointEtiquete(z, "A", noir, -3, -1, -1.6, -0.4);
     pointEtiquete(z, "B", noir, 0, -3, 0.6, -0.2);
     segment(z, "A", "B", vert, 1, 1);

@@ -44,8 +44,9 @@ void concours(TzoneAffichage& z, Tnom nom) {
 
 void texte(TdonneesCommunes& d, std::initializer_list<const char*> lignes, double largeur) {
     TzoneAffichage& t = *d.zoneTexteImagiciel;
-    ajouterCadre(t, 1, 0.5, 0.8, largeur, static_cast<double>(lignes.size()) + 0.7);
-    double ligne = 1.5;
+    // Les lignes commencent sous le titre du cadre, comme dans les quarts de cercle.
+    ajouterCadre(t, 1, 0.5, 0.8, largeur, static_cast<double>(lignes.size()) + 1.2);
+    double ligne = 2.5;
     for (const char* l : lignes) {
         ecrireLigne(t, l, ligne);
         ligne += 1;
@@ -59,6 +60,10 @@ void texte(TdonneesCommunes& d, std::initializer_list<const char*> lignes, doubl
 
 void construire1506(TdonneesCommunes& d) {
     TzoneAffichage& z = triangle(d, "Concours des médiatrices d'un triangle");
+    // Vue resserrée : le cercle circonscrit du triangle de départ (rayon 5,04, centre
+    // (0 ; −0,94)) tient entier dans la zone.
+    z.echelle *= 0.8;
+    bornesZone(z);
     cacher(z, milieu(z, "I", "A", "B", 0, 0, noir));
     cacher(z, milieu(z, "J", "A", "C", 0, 0, noir));
     cacher(z, milieu(z, "K", "B", "C", 0, 0, noir));
@@ -86,7 +91,7 @@ void construire1506(TdonneesCommunes& d) {
           {"Dans un triangle, les médiatrices", "sont concourantes en un point", "appelé",
            "$gcentre du cercle circonscrit$N.", "Le cercle circonscrit passe par",
            "les trois sommets du triangle"},
-          27);
+          28.5);
 }
 
 void construire1507(TdonneesCommunes& d) {
@@ -155,7 +160,7 @@ void construire1509(TdonneesCommunes& d) {
           {"Dans un triangle, les bissectrices", "sont concourantes en un point", "appelé",
            "$gcentre du cercle inscrit$N.", "Le cercle inscrit est tangent aux",
            "trois côtés du triangle"},
-          27);
+          28.5);
 }
 
 } // namespace imagiciels

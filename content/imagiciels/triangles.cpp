@@ -97,7 +97,7 @@ const TtexteConstruction textes1518{
      {"Dans un triangle rectangle, le", 15.5},
      {"centre du cercle circonscrit est", 16.5},
      {"le milieu de l'hypoténuse.", 17.5}},
-    32,
+    34,
     9,
 };
 
@@ -241,6 +241,10 @@ std::vector<Tetape> etapes1517() {
 void construire1518(TdonneesCommunes& d) {
     TzoneAffichage& z =
         commencer(d, "Construction du cercle circonscrit à un triangle", 4, textes1518);
+    // Vue resserrée : le cercle circonscrit de départ (centre (0,76 ; 1,39), rayon 4,46)
+    // tient entier dans la zone.
+    z.echelle *= 0.8;
+    bornesZone(z);
     pointEtiquete(z, "A", noir, -3, -1, -1.8, -0.5);
     pointEtiquete(z, "B", noir, 0, -3, -0.4, 0.2);
     pointEtiquete(z, "C", noir, 5, 0, 0.7, -0.5);

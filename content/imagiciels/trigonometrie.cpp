@@ -83,7 +83,9 @@ void construireQuart(TdonneesCommunes& d, Trapport r) {
 
     point(z, "O", "0", -5, -5, -0.5, 0.2, bleu, 0);
     point(z, "A", "1", 5, -5, -0.5, 0.2, bleu, 0);
-    point(z, "B", "90°", -5, 5, -1.2, -1.3, noir, 0);
+    // « 90° » au-dessus de B, à gauche des traits du rapporteur ; le « 1 » de l'axe vertical
+    // (sinus, tangente) se place à gauche de B.
+    point(z, "B", "90°", -5, 5, r == Trapport::cosinus ? -1.2 : -1.9, -1.6, noir, 0);
     if (r == Trapport::cosinus) {
         cacher(z, pointSurDroite(z, "A0", "O", "A", 0.02, 0, 0, noir));
         for (int k = 1; k <= 9; ++k) {
@@ -172,9 +174,9 @@ void construireQuart(TdonneesCommunes& d, Trapport r) {
 
 void texteQuart(TdonneesCommunes& d, std::initializer_list<const char*> lignes) {
     TzoneAffichage& t = *d.zoneTexteImagiciel;
-    const bool longue = lignes.size() > 4;
-    ajouterCadre(t, 1, 0.5, 0.8, 23, longue ? 6.2 : 5.2);
-    double ligne = longue ? 1.5 : 2.5;
+    // Les lignes commencent sous le titre du cadre (ligne 2,5).
+    ajouterCadre(t, 1, 0.5, 0.8, 23, static_cast<double>(lignes.size()) + 1.2);
+    double ligne = 2.5;
     for (const char* l : lignes) {
         ecrireLigne(t, l, ligne);
         ligne += 1;
