@@ -12,6 +12,7 @@
 #include "core/identifiants.h"
 #include "core/lien.h"
 #include "core/renvoiscontenu.h"
+#include "display/figures/clavierfigure.h"
 #include "display/texte/canevas.h"
 #include "display/zones/zoneaffichage.h"
 #include "ui/arbrewidget.h"
@@ -451,6 +452,7 @@ QWidget* TFenetrePrincipale::construirePageExercice() {
     };
     TwidgetZone* figure = zoneLiee(enonce, &TdonneesCommunes::zoneFigure, 320, 290, 0xFFFFFF);
     figure->boite.visible = false;
+    brancherClavier(figure, &TdonneesCommunes::zoneFigure);
 
     const int hautRevoir = 27 + 271 - 5 - taillePicto(Tpicto::RevoirCours).height();
     relier(boutonLie(c.BoutonRevoirCours, static_cast<int>(Tpicto::RevoirCours), enonce, 5,
@@ -559,6 +561,7 @@ QWidget* TFenetrePrincipale::construirePageImagiciel() {
     TwidgetZone* figure =
         zoneLiee(boite, &TdonneesCommunes::zoneFigureImagiciel, 388, 485, 0xFFFFFF);
     figure->boite.visible = false;
+    brancherClavier(figure, &TdonneesCommunes::zoneFigureImagiciel);
     figure->peindre = [this](QPainter& peintre) {
         if (TzoneAffichage* z = d_.zoneFigureImagiciel.get()) {
             dessinerZone(*z, peintre);
@@ -888,6 +891,51 @@ void TFenetrePrincipale::touchesChamp(int k, int touche) {
                 : touche == Qt::Key_Down ? toucheBas
                                          : toucheEntree);
     synchroniser();
+}
+
+void TFenetrePrincipale::brancherClavier(TwidgetZone* widget, TmembreZone zone) {
+    widget->accepterClavier();
+    widget->clavier = [this, zone](int touche) { return toucheFigureZone(zone, touche); };
+    widget->perteClavier = [this, zone, widget] {
+        if (TzoneAffichage* z = (d_.*zone).get(); z != nullptr && z->objetClavier != 0) {
+            z->objetClavier = 0;
+            widget->update();
+        }
+    };
+}
+
+bool TFenetrePrincipale::toucheFigureZone(TmembreZone zone, int touche) {
+    TzoneAffichage* z = (d_.*zone).get();
+    if (z == nullptr) {
+        return false;
+    }
+    const bool exercice = zone == &TdonneesCommunes::zoneFigure;
+    // La figure d'un énoncé ne bouge que tant que la question attend une réponse, comme à
+    // la souris.
+    if (exercice && controles_->BoutonReessayer.visible) {
+        return false;
+    }
+    if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
+        if (!exercice || !controles_->BoutonCorrection.visible ||
+            !controles_->BoutonCorrection.actif) {
+            return false;
+        }
+        BoutonCorrectionClick(d_);
+        synchroniser();
+        return true;
+    }
+    const ToucheFigure t = touche == Qt::Key_Tab     ? ToucheFigure::suivant
+                           : touche == Qt::Key_Left  ? ToucheFigure::gauche
+                           : touche == Qt::Key_Right ? ToucheFigure::droite
+                           : touche == Qt::Key_Up    ? ToucheFigure::haut
+                           : touche == Qt::Key_Down  ? ToucheFigure::bas
+                                                     : ToucheFigure::suivant;
+    if (t == ToucheFigure::suivant && touche != Qt::Key_Tab) {
+        return false;
+    }
+    const bool servi = toucheFigure(*z, t);
+    synchroniser();
+    return servi;
 }
 
 void TFenetrePrincipale::ticMinuterie(Tminuterie& minuterie) {

@@ -115,6 +115,7 @@ void viderZone(TzoneAffichage& zone) {
         zone.objets.pop_back();
     }
     zone.objetSaisi = 0;
+    zone.objetClavier = 0;
     zone.indexDiagramme = 0;
     zone.largeur = zone.boite != nullptr ? zone.boite->largeur : 0;
     zone.hauteur = zone.boite != nullptr ? zone.boite->hauteur : 0;
@@ -146,6 +147,26 @@ void viderZone(TzoneAffichage& zone) {
     zone.repereVisible = false;
 }
 
+namespace {
+
+// L'anneau du point qui a le clavier : orange, deux pixels, autour de sa position.
+void peindreAnneauClavier(const TzoneAffichage& zone, QPainter& peintre) {
+    const TobjetZone* o = zone.objet(zone.objetClavier);
+    int px = 0;
+    int py = 0;
+    if (o == nullptr || !o->visible || o->indefini || !o->positionEcran(zone, px, py)) {
+        return;
+    }
+    peintre.save();
+    peintre.setRenderHint(QPainter::Antialiasing, true);
+    peintre.setPen(QPen(QColor(0xFF, 0x8C, 0x00), 2));
+    peintre.setBrush(Qt::NoBrush);
+    peintre.drawEllipse(QPointF(px + 0.5, py + 0.5), 8, 8);
+    peintre.restore();
+}
+
+} // namespace
+
 void dessinerZone(TzoneAffichage& zone, QPainter& peintre) {
     viderZonesCliquables(zone.zonesCliquables, zone.couleurFond);
     ListePendantDessin courante(zone.zonesCliquables);
@@ -165,6 +186,7 @@ void dessinerZone(TzoneAffichage& zone, QPainter& peintre) {
             }
         }
     }
+    peindreAnneauClavier(zone, peintre);
 }
 
 void rafraichirZone(TzoneAffichage& zone) {

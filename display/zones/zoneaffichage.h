@@ -62,6 +62,8 @@ struct TzoneAffichage {
     double rayonMin = 3;
     bool grilleTriangulaire = false;
     int objetSaisi = 0;
+    // Point déplaçable qui a le clavier (0 : aucun) ; un anneau le montre.
+    int objetClavier = 0;
     double sourisReelX = 0;
     double sourisReelY = 0;
     std::vector<std::unique_ptr<TobjetZone>> objets;

@@ -15,6 +15,7 @@
 #include "core/exercice/soumission.h"
 #include "core/plateforme/plateformescriptee.h"
 #include "core/verificateurs/verificateurs.h"
+#include "display/figures/clavierfigure.h"
 #include "display/figures/figures.h"
 #include "display/zones/objettexte.h"
 #include "display/zones/zoneaffichage.h"
@@ -295,6 +296,38 @@ TEST_F(ExercicesCh10, Rapports423TiragesCoherents) {
         const double my = ordonneeObjet(z, "M") - ordonneeObjet(z, "N");
         EXPECT_NEAR(mx * (-7) - my * 2.5, 0, 1e-9);
     }
+}
+
+// Au clavier seul : la tabulation choisit P puis Q, les flèches les mènent d'un pas de la
+// grille à la fois, la correction demandée (comme Entrée) juge la question exacte. Une
+// flèche vers le bord s'arrête aux bornes du point, comme la souris.
+TEST_F(ExercicesCh10, PlacementAuClavierSeul) {
+    lancer(417, 1);
+    TzoneAffichage& z = *d.zoneFigure;
+    const auto pas = [&](ToucheFigure t, int n) {
+        for (int k = 0; k < n; ++k) {
+            ASSERT_TRUE(toucheFigure(z, t));
+        }
+    };
+    ASSERT_TRUE(toucheFigure(z, ToucheFigure::suivant));
+    EXPECT_EQ(z.objetClavier, indiceObjet(z, "P"));
+    pas(ToucheFigure::gauche, 5);
+    EXPECT_DOUBLE_EQ(abscisseObjet(z, "P"), -7);
+    pas(ToucheFigure::droite, 5);
+    pas(ToucheFigure::bas, 5);
+    ASSERT_TRUE(toucheFigure(z, ToucheFigure::suivant));
+    EXPECT_EQ(z.objetClavier, indiceObjet(z, "Q"));
+    pas(ToucheFigure::droite, 3);
+    pas(ToucheFigure::bas, 10);
+    EXPECT_DOUBLE_EQ(abscisseObjet(z, "P"), -2);
+    EXPECT_DOUBLE_EQ(ordonneeObjet(z, "P"), -3);
+    EXPECT_DOUBLE_EQ(abscisseObjet(z, "Q"), 4);
+    EXPECT_DOUBLE_EQ(ordonneeObjet(z, "Q"), -4);
+    // Après Q, la tabulation quitte la zone.
+    EXPECT_FALSE(toucheFigure(z, ToucheFigure::suivant));
+    EXPECT_EQ(z.objetClavier, 0);
+    BoutonCorrectionClick(d);
+    EXPECT_EQ(d.codeVerdict, Tverdict::exact);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "core/identifiants.h"
 #include "core/lien.h"
 #include "core/plateforme/sansfenetre.h"
+#include "display/figures/clavierfigure.h"
 #include "display/figures/figures.h"
 #include "display/figures/pointfigure.h"
 #include "display/zones/boitepeinture.h"
@@ -333,6 +334,45 @@ TEST_F(Imagiciel, LienOuvreLImagiciel) {
     EXPECT_EQ(s.controles.LabelTitreImagiciel.texte,
               "Construction de la bissectrice avec un losange");
     EXPECT_EQ(s.d.PageControle->pageActive, Onglet::Imagiciels);
+}
+
+// Au clavier : la tabulation donne le clavier à M, les flèches le font tourner d'un degré
+// dans les bornes 0° … 90°, comme à la souris ; la figure suit.
+TEST_F(Imagiciel, CosinusAuClavier) {
+    ouvrir(1510);
+    TzoneAffichage& z = figure();
+    ASSERT_TRUE(toucheFigure(z, ToucheFigure::suivant));
+    EXPECT_EQ(z.objetClavier, indiceObjet(z, "M"));
+    ASSERT_TRUE(toucheFigure(z, ToucheFigure::droite));
+    EXPECT_EQ(etiquetteObjet(z, "ma"), "51°");
+    for (int k = 0; k < 60; ++k) {
+        toucheFigure(z, ToucheFigure::gauche);
+    }
+    EXPECT_EQ(etiquetteObjet(z, "ma"), "0°");
+    EXPECT_EQ(etiquetteObjet(z, "dis1"), "1,000");
+    for (int k = 0; k < 100; ++k) {
+        toucheFigure(z, ToucheFigure::haut);
+    }
+    EXPECT_EQ(etiquetteObjet(z, "ma"), "90°");
+    EXPECT_EQ(etiquetteObjet(z, "dis1"), "0,000");
+    EXPECT_FALSE(toucheFigure(z, ToucheFigure::suivant));
+}
+
+// Dans une construction, les points cachés ne prennent pas le clavier : à l'étape 1 de
+// 1524 rien n'est déplaçable, à la dernière A, B et C le sont, dans l'ordre.
+TEST_F(Imagiciel, TabulationSurLesPointsVisibles) {
+    ouvrir(1524);
+    EXPECT_FALSE(toucheFigure(figure(), ToucheFigure::suivant));
+    for (int k = 1; k < 4; ++k) {
+        etapeSuivante(s.d);
+    }
+    for (const char* nom : {"A", "B", "C"}) {
+        ASSERT_TRUE(toucheFigure(figure(), ToucheFigure::suivant));
+        EXPECT_EQ(figure().objetClavier, indiceObjet(figure(), nom));
+    }
+    const double x = abscisseObjet(figure(), "C");
+    ASSERT_TRUE(toucheFigure(figure(), ToucheFigure::droite));
+    EXPECT_GT(abscisseObjet(figure(), "C"), x);
 }
 
 } // namespace
