@@ -152,7 +152,9 @@ void construire1504(TdonneesCommunes& d) {
     segment(z, "O", "M", magenta, 1, 1);
     segment(z, "O", "B", cyan, 1, 1);
     segment(z, "O", "B'", cyan, 1, 1);
-    arcAngle(z, "arc1", "O", "M0", "M", magenta, 5, 1);
+    // Style 7 (pointe à la fin) plutôt que 5 (au début) : la flèche montre le sens de M0
+    // vers M.
+    arcAngle(z, "arc1", "O", "M0", "M", magenta, 7, 1);
     TzoneAffichage& t = *d.zoneTexteImagiciel;
     // 25,5 colonnes plutôt que 24,5 : la plus longue ligne y tient.
     ajouterCadre(t, 2, 0.5, 0.8, 25.5, 5.7);
