@@ -2,7 +2,6 @@
 // médiatrice et milieu, médiatrice et bissectrice avec un losange.
 
 #include "content/imagiciels/etapes.h"
-#include "content/imagiciels/imagiciels.h"
 #include "core/donneescommunes.h"
 #include "display/figures/figures.h"
 #include "display/figures/marquesfigure.h"
@@ -11,11 +10,6 @@
 namespace imagiciels {
 
 namespace {
-
-constexpr int gauche = 340;
-constexpr int haut = 193;
-constexpr int largeur = 420;
-constexpr int hauteur = 270;
 
 // Un point déplaçable de la dernière étape : bleu, mobile, caché jusque-là.
 void pointBleuCache(TzoneAffichage& z, Tnom nom, double x, double y) {
@@ -105,23 +99,11 @@ const TtexteConstruction textes1524{
     noteConservation("de la bissectrice."),
 };
 
-TzoneAffichage& commencer(TdonneesCommunes& d, std::string_view titre, int etapes,
-                          const TtexteConstruction& texte) {
-    annoncer(d, titre, 0, etapes);
-    TzoneAffichage& z = placerFigure(d, gauche, haut, largeur, hauteur);
-    ecrireConstruction(*d.zoneTexteImagiciel, texte);
-    return z;
-}
-
-void finir(TdonneesCommunes& d) {
-    placerBoutonAvancer(d);
-    montrerEtape(d);
-}
-
 } // namespace
 
 void construire1520(TdonneesCommunes& d) {
-    TzoneAffichage& z = commencer(d, "Construction d'une parallèle avec un losange", 6, textes1520);
+    TzoneAffichage& z =
+        commencerConstruction(d, "Construction d'une parallèle avec un losange", 6, textes1520);
     pointNoir(z, "A", -1, 2);
     pointBleuCache(z, "B", -3, -3);
     pointBleuCache(z, "C", 3, -2);
@@ -136,7 +118,7 @@ void construire1520(TdonneesCommunes& d) {
         cacherObjet(z, nom);
     }
     cacher(z, droiteParPoints(z, "A", "M", magenta, 1, 2));
-    finir(d);
+    finirConstruction(d);
 }
 
 std::vector<Tetape> etapes1520() {
@@ -158,8 +140,8 @@ std::vector<Tetape> etapes1520() {
 }
 
 void construire1521(TdonneesCommunes& d) {
-    TzoneAffichage& z =
-        commencer(d, "Construction du symétrique (axial) avec un losange", 4, textes1521);
+    TzoneAffichage& z = commencerConstruction(
+        d, "Construction du symétrique (axial) avec un losange", 4, textes1521);
     pointNoir(z, "A", -1, 2);
     pointBleuCache(z, "B", -3, -1);
     pointBleuCache(z, "C", 3, 0);
@@ -174,7 +156,7 @@ void construire1521(TdonneesCommunes& d) {
         cacherObjet(z, nom);
     }
     cacher(z, droiteParPoints(z, "A", "M", magenta, 1, 2));
-    finir(d);
+    finirConstruction(d);
 }
 
 std::vector<Tetape> etapes1521() {
@@ -211,8 +193,8 @@ void arcMediatrice(TzoneAffichage& z, const std::string& nom, Tnom o, Tnom autre
 } // namespace
 
 void construire1522(TdonneesCommunes& d) {
-    TzoneAffichage& z =
-        commencer(d, "Construction de la médiatrice et du milieu d'un segment", 5, textes1522);
+    TzoneAffichage& z = commencerConstruction(
+        d, "Construction de la médiatrice et du milieu d'un segment", 5, textes1522);
     // Vue agrandie et centrée sur la construction (x de −3,5 à 1,5, y de −3,2 à 2,8) : les
     // arcs, les rayons et les codages restent lisibles.
     z.echelle *= 1.4;
@@ -244,7 +226,7 @@ void construire1522(TdonneesCommunes& d) {
     for (const char* m : {"*ad", "*kI1", "*kI2"}) {
         visibilite(z, m, false);
     }
-    finir(d);
+    finirConstruction(d);
 }
 
 std::vector<Tetape> etapes1522() {
@@ -262,7 +244,7 @@ std::vector<Tetape> etapes1522() {
 
 void construire1523(TdonneesCommunes& d) {
     TzoneAffichage& z =
-        commencer(d, "Construction de la médiatrice avec un losange", 4, textes1523);
+        commencerConstruction(d, "Construction de la médiatrice avec un losange", 4, textes1523);
     pointNoir(z, "A", 2, 2);
     pointNoir(z, "B", 0, -2);
     segment(z, "A", "B", vert, 1, 1);
@@ -278,7 +260,7 @@ void construire1523(TdonneesCommunes& d) {
     cacherObjet(z, "a1");
     cacherObjet(z, "a2");
     cacher(z, droiteParPoints(z, "C", "D", magenta, 1, 2));
-    finir(d);
+    finirConstruction(d);
 }
 
 std::vector<Tetape> etapes1523() {
@@ -297,7 +279,7 @@ std::vector<Tetape> etapes1523() {
 
 void construire1524(TdonneesCommunes& d) {
     TzoneAffichage& z =
-        commencer(d, "Construction de la bissectrice avec un losange", 4, textes1524);
+        commencerConstruction(d, "Construction de la bissectrice avec un losange", 4, textes1524);
     cacher(z, pointCache(z, "O", noir, 0, 0));
     cacher(z, pointCache(z, "U", noir, 0, 5));
     pointBleuCache(z, "A", -4, -3);
@@ -317,7 +299,7 @@ void construire1524(TdonneesCommunes& d) {
     cacher(z, demiDroite(z, "A", "D", magenta, 1, 2));
     demiDroite(z, "A", "B", noir, 1, 1);
     demiDroite(z, "A", "C", noir, 1, 1);
-    finir(d);
+    finirConstruction(d);
 }
 
 std::vector<Tetape> etapes1524() {

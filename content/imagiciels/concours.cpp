@@ -43,17 +43,8 @@ void concours(TzoneAffichage& z, Tnom nom) {
 }
 
 void texte(TdonneesCommunes& d, std::initializer_list<const char*> lignes, double largeur) {
-    TzoneAffichage& t = *d.zoneTexteImagiciel;
-    // Les lignes commencent sous le titre du cadre, comme dans les quarts de cercle.
-    ajouterCadre(t, 1, 0.5, 0.8, largeur, static_cast<double>(lignes.size()) + 1.2);
-    double ligne = 2.5;
-    for (const char* l : lignes) {
-        ecrireLigne(t, l, ligne);
-        ligne += 1;
-    }
-    ajouterCadre(t, 10, 0, 19.5, 21, 3);
-    ecrireLigne(t, "Les sommets du triangle", 21);
-    ecrireLigne(t, "peuvent être déplacés.", 22);
+    ecrireExplication(*d.zoneTexteImagiciel, largeur, lignes);
+    ecrireAction(*d.zoneTexteImagiciel, 21, "Les sommets du triangle", "peuvent être déplacés.");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "content/imagiciels/etapes.h"
 
+#include "content/imagiciels/imagiciels.h"
 #include "core/controles/bouton.h"
 #include "core/donneescommunes.h"
 #include "core/exercice/placement.h"
@@ -135,6 +136,36 @@ std::vector<Tetape> joindre(std::vector<Tetape> texte, const std::vector<Tetape>
         e.bleuir = f.bleuir;
     }
     return texte;
+}
+
+TzoneAffichage& commencerConstruction(TdonneesCommunes& d, std::string_view titre, int etapes,
+                                      const TtexteConstruction& texte) {
+    annoncer(d, titre, 0, etapes);
+    TzoneAffichage& z = placerFigure(d, 340, 193, 420, 270);
+    ecrireConstruction(*d.zoneTexteImagiciel, texte);
+    return z;
+}
+
+void finirConstruction(TdonneesCommunes& d) {
+    placerBoutonAvancer(d);
+    montrerEtape(d);
+}
+
+void ecrireExplication(TzoneAffichage& texte, double largeur,
+                       std::initializer_list<const char*> lignes) {
+    ajouterCadre(texte, 1, 0.5, 0.8, largeur, static_cast<double>(lignes.size()) + 1.2);
+    double ligne = 2.5;
+    for (const char* l : lignes) {
+        ecrireLigne(texte, l, ligne);
+        ligne += 1;
+    }
+}
+
+void ecrireAction(TzoneAffichage& texte, double largeur, const char* premiere,
+                  const char* seconde) {
+    ajouterCadre(texte, 10, 0, 19.5, largeur, 3);
+    ecrireLigne(texte, premiere, 21);
+    ecrireLigne(texte, seconde, 22);
 }
 
 void annoncer(TdonneesCommunes& d, std::string_view titre, int chapitre, int etapes) {

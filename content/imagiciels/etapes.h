@@ -5,6 +5,7 @@
 // des constructions pas à pas, dont les noms dérivés (« texte » + rang, « cadreSt » + rang)
 // se calculent à partir de la même description que les objets écrits.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,6 +74,20 @@ void ecrireConstruction(TzoneAffichage& zone, const TtexteConstruction& texte);
 // l'étape 1 montre l'invitation, l'étape 2 la cache ; la dernière montre la note, l'avant-
 // dernière la cache.
 std::vector<Tetape> etapesTexte(const TtexteConstruction& texte);
+
+// Le début d'une construction pas à pas : titre et nombre d'étapes annoncés, zone de figure
+// placée au rectangle des constructions (340, 193, 420 × 270), texte écrit ; et sa fin :
+// BoutonAvancer posé et l'étape 1 montrée.
+TzoneAffichage& commencerConstruction(TdonneesCommunes& d, std::string_view titre, int etapes,
+                                      const TtexteConstruction& texte);
+void finirConstruction(TdonneesCommunes& d);
+
+// Le texte d'une illustration : le cadre d'explication (style 1, colonne 0,5, ligne 0,8) et
+// ses lignes à partir de la ligne 2,5, sous son titre ; puis la note d'action (cadre de
+// style 10 à la ligne 19,5, sur 3 lignes) et ses deux lignes 21 et 22.
+void ecrireExplication(TzoneAffichage& texte, double largeur,
+                       std::initializer_list<const char*> lignes);
+void ecrireAction(TzoneAffichage& texte, double largeur, const char* premiere, const char* seconde);
 
 // Joint aux étapes du texte les changements de la figure (même nombre d'étapes).
 std::vector<Tetape> joindre(std::vector<Tetape> texte, const std::vector<Tetape>& figure);

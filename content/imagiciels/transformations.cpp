@@ -165,9 +165,7 @@ void construire1504(TdonneesCommunes& d) {
                                        {"une symétrie centrale.", 5.5}}) {
         ecrireLigne(t, texte, ligne);
     }
-    ajouterCadre(t, 10, 0, 19.5, 21, 3);
-    ecrireLigne(t, "Les points en bleu", 21);
-    ecrireLigne(t, "peuvent être déplacés.", 22);
+    ecrireAction(t, 21, "Les points en bleu", "peuvent être déplacés.");
 }
 
 } // namespace imagiciels

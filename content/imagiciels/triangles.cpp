@@ -2,7 +2,6 @@
 // angle, les trois côtés, le cercle circonscrit par les médiatrices.
 
 #include "content/imagiciels/etapes.h"
-#include "content/imagiciels/imagiciels.h"
 #include "core/donneescommunes.h"
 #include "display/figures/figures.h"
 #include "display/figures/marquesfigure.h"
@@ -12,11 +11,6 @@ namespace imagiciels {
 
 namespace {
 
-constexpr int gauche = 340;
-constexpr int haut = 193;
-constexpr int largeur = 420;
-constexpr int hauteur = 270;
-
 // Une étiquette seule (sans point) au milieu de [ab], cachée.
 void longueurEcrite(TzoneAffichage& z, Tnom nom, Tnom a, Tnom b, std::string_view texte, double dx,
                     double dy) {
@@ -24,19 +18,6 @@ void longueurEcrite(TzoneAffichage& z, Tnom nom, Tnom a, Tnom b, std::string_vie
     changerEtiquette(z, nom, texte);
     changerTaille(z, nom, 0);
     cacher(z, i);
-}
-
-TzoneAffichage& commencer(TdonneesCommunes& d, std::string_view titre, int etapes,
-                          const TtexteConstruction& texte) {
-    annoncer(d, titre, 0, etapes);
-    TzoneAffichage& z = placerFigure(d, gauche, haut, largeur, hauteur);
-    ecrireConstruction(*d.zoneTexteImagiciel, texte);
-    return z;
-}
-
-void finir(TdonneesCommunes& d) {
-    placerBoutonAvancer(d);
-    montrerEtape(d);
 }
 
 const TtexteConstruction textes1515{
@@ -119,7 +100,7 @@ void angleEnA(TzoneAffichage& z, Tnom p, double dx, double dy) {
 } // namespace
 
 void construire1515(TdonneesCommunes& d) {
-    TzoneAffichage& z = commencer(
+    TzoneAffichage& z = commencerConstruction(
         d, "Construction d'un triangle connaissant un côté et deux angles", 6, textes1515);
     baseSix(z);
     cacher(z, pointTourne(z, "B1", "A", "B", 61, 0, 0, noir));
@@ -135,7 +116,7 @@ void construire1515(TdonneesCommunes& d) {
     cacher(z, pointIntersectionDroites(z, "C", "[AB1)", "[BK1)", 0.4, -1.2, noir));
     cacher(z, segment(z, "A", "C", vert, 1, 1));
     cacher(z, segment(z, "B", "C", vert, 1, 1));
-    finir(d);
+    finirConstruction(d);
 }
 
 std::vector<Tetape> etapes1515() {
@@ -157,7 +138,7 @@ std::vector<Tetape> etapes1515() {
 }
 
 void construire1516(TdonneesCommunes& d) {
-    TzoneAffichage& z = commencer(
+    TzoneAffichage& z = commencerConstruction(
         d, "Construction d'un triangle connaissant deux côtés et un angle", 5, textes1516);
     baseSix(z);
     cacher(z, pointCache(z, "C0", noir, 2, -3));
@@ -170,7 +151,7 @@ void construire1516(TdonneesCommunes& d) {
     longueurEcrite(z, "K5", "A", "C", "5", -1.6, -1.0);
     cacher(z, segment(z, "A", "C", vert, 1, 1));
     cacher(z, segment(z, "B", "C", vert, 1, 1));
-    finir(d);
+    finirConstruction(d);
 }
 
 std::vector<Tetape> etapes1516() {
@@ -188,7 +169,7 @@ std::vector<Tetape> etapes1516() {
 
 void construire1517(TdonneesCommunes& d) {
     annoncer(d, "Construction d'un triangle connaissant les trois côtés", 0, 6);
-    TzoneAffichage& z = placerFigure(d, gauche, haut, largeur, hauteur);
+    TzoneAffichage& z = placerFigure(d, 340, 193, 420, 270);
     z.echelle = z.hauteur / 7.0;
     bornesZone(z);
     ecrireConstruction(*d.zoneTexteImagiciel, textes1517);
@@ -217,7 +198,7 @@ void construire1517(TdonneesCommunes& d) {
     cacher(z, segment(z, "B", "C", vert, 1, 1));
     cacher(z, mesureLongueur(z, "K2", "A", "B", 1, -1.1, 0.2, noir));
     modeEtiquette(z, "K2", 2);
-    finir(d);
+    finirConstruction(d);
 }
 
 std::vector<Tetape> etapes1517() {
@@ -240,7 +221,7 @@ std::vector<Tetape> etapes1517() {
 
 void construire1518(TdonneesCommunes& d) {
     TzoneAffichage& z =
-        commencer(d, "Construction du cercle circonscrit à un triangle", 4, textes1518);
+        commencerConstruction(d, "Construction du cercle circonscrit à un triangle", 4, textes1518);
     // Vue resserrée : le cercle circonscrit de départ (centre (0,76 ; 1,39), rayon 4,46)
     // tient entier dans la zone.
     z.echelle *= 0.8;
@@ -266,7 +247,7 @@ void construire1518(TdonneesCommunes& d) {
         visibilite(z, m, false);
     }
     cacher(z, cercle(z, "C1", "O", "A", magenta, 1, 1));
-    finir(d);
+    finirConstruction(d);
 }
 
 std::vector<Tetape> etapes1518() {

@@ -173,17 +173,8 @@ void construireQuart(TdonneesCommunes& d, Trapport r) {
 }
 
 void texteQuart(TdonneesCommunes& d, std::initializer_list<const char*> lignes) {
-    TzoneAffichage& t = *d.zoneTexteImagiciel;
-    // Les lignes commencent sous le titre du cadre (ligne 2,5).
-    ajouterCadre(t, 1, 0.5, 0.8, 23, static_cast<double>(lignes.size()) + 1.2);
-    double ligne = 2.5;
-    for (const char* l : lignes) {
-        ecrireLigne(t, l, ligne);
-        ligne += 1;
-    }
-    ajouterCadre(t, 10, 0, 19.5, 18, 3);
-    ecrireLigne(t, "Le point du cercle", 21);
-    ecrireLigne(t, "peut être déplacé.", 22);
+    ecrireExplication(*d.zoneTexteImagiciel, 23, lignes);
+    ecrireAction(*d.zoneTexteImagiciel, 18, "Le point du cercle", "peut être déplacé.");
 }
 
 } // namespace
