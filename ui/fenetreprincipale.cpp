@@ -498,10 +498,7 @@ QWidget* TFenetrePrincipale::construirePageExercice() {
             f == figure ? &TdonneesCommunes::zoneFigure : &TdonneesCommunes::zoneFigureSolution;
         f->peindre = [this, zone](QPainter& peintre) {
             if (TzoneAffichage* z = (d_.*zone).get()) {
-                dessinerZone(*z, peintre);
-                peintre.setPen(QPen(Qt::black, 1));
-                peintre.setBrush(Qt::NoBrush);
-                peintre.drawRect(0, 0, z->largeur - 1, z->hauteur - 1);
+                dessinerZoneEncadree(*z, peintre);
             }
         };
     }
@@ -548,26 +545,14 @@ QWidget* TFenetrePrincipale::construirePageImagiciel() {
     TwidgetZone* texte = zoneLiee(boite, &TdonneesCommunes::zoneTexteImagiciel, largeurFeuille,
                                   boite->height() - 27, creme);
     texte->move(0, 27);
-    texte->peindre = [this](QPainter& peintre) {
-        if (d_.zoneTexteImagiciel == nullptr) {
-            return;
-        }
-        dessinerZone(*d_.zoneTexteImagiciel, peintre);
-        if (d_.numeroImagiciel != 0) {
-            peintre.setPen(QPen(QColor::fromRgb(azurImagiciel), 3, Qt::SolidLine, Qt::FlatCap));
-            peintre.drawLine(25, 2, 750, 2);
-        }
-    };
+    texte->peindre = [this](QPainter& peintre) { peindreTexteImagiciel(d_, peintre); };
     TwidgetZone* figure =
         zoneLiee(boite, &TdonneesCommunes::zoneFigureImagiciel, 388, 485, 0xFFFFFF);
     figure->boite.visible = false;
     brancherClavier(figure, &TdonneesCommunes::zoneFigureImagiciel);
     figure->peindre = [this](QPainter& peintre) {
         if (TzoneAffichage* z = d_.zoneFigureImagiciel.get()) {
-            dessinerZone(*z, peintre);
-            peintre.setPen(QPen(Qt::black, 1));
-            peintre.setBrush(Qt::NoBrush);
-            peintre.drawRect(0, 0, z->largeur - 1, z->hauteur - 1);
+            dessinerZoneEncadree(*z, peintre);
         }
     };
     // Étapes d'une construction pas à pas : le constructeur place les deux boutons.

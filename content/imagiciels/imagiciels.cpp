@@ -13,6 +13,8 @@
 #include "display/zones/boitepeinture.h"
 #include "display/zones/zoneaffichage.h"
 
+#include <QPainter>
+
 #include <algorithm>
 
 namespace {
@@ -162,6 +164,17 @@ void ouvrirImagiciel(TdonneesCommunes& d) {
     }
     if (d.plateforme != nullptr && d.PageControle != nullptr) {
         d.plateforme->redessinerControle(d.PageControle);
+    }
+}
+
+void peindreTexteImagiciel(const TdonneesCommunes& d, QPainter& peintre) {
+    if (d.zoneTexteImagiciel == nullptr) {
+        return;
+    }
+    dessinerZone(*d.zoneTexteImagiciel, peintre);
+    if (d.numeroImagiciel != 0) {
+        peintre.setPen(QPen(QColor(0x00, 0xB2, 0xF6), 3, Qt::SolidLine, Qt::FlatCap));
+        peintre.drawLine(25, 2, 750, 2);
     }
 }
 

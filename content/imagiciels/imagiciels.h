@@ -6,6 +6,7 @@
 // (consignes, cadres, notes) et la zone de figure, que chaque constructeur place à son
 // rectangle.
 
+class QPainter;
 struct TdonneesCommunes;
 
 // Ouvre l'imagiciel dont l'identifiant est dans numeroImagiciel : vide les deux zones,
@@ -24,6 +25,10 @@ void montrerEtape(TdonneesCommunes& d);
 // nombreEtapes ; les deux zones sont repeintes.
 void etapeSuivante(TdonneesCommunes& d);
 void etapePrecedente(TdonneesCommunes& d);
+
+// Peint la zone de texte de l'imagiciel, puis, quand un imagiciel est ouvert, la ligne azur
+// (#00B2F6) de 3 pixels de (25, 2) à (750, 2) ; la fenêtre et calvane-banc s'en servent.
+void peindreTexteImagiciel(const TdonneesCommunes& d, QPainter& peintre);
 
 // Inscrit ouvrirImagiciel dans les renvois du noyau (suivreLien, arbre, index).
 void inscrireImagiciels();

@@ -189,6 +189,13 @@ void dessinerZone(TzoneAffichage& zone, QPainter& peintre) {
     peindreAnneauClavier(zone, peintre);
 }
 
+void dessinerZoneEncadree(TzoneAffichage& zone, QPainter& peintre) {
+    dessinerZone(zone, peintre);
+    peintre.setPen(QPen(Qt::black, 1));
+    peintre.setBrush(Qt::NoBrush);
+    peintre.drawRect(0, 0, zone.largeur - 1, zone.hauteur - 1);
+}
+
 void rafraichirZone(TzoneAffichage& zone) {
     if (zone.boite != nullptr && zone.boite->visible && zone.boite->repeindre) {
         zone.boite->repeindre();

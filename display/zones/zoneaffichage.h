@@ -80,6 +80,9 @@ void creerZone(TboitePeinture& boite, std::unique_ptr<TzoneAffichage>& zone);
 void libererZone(std::unique_ptr<TzoneAffichage>& zone);
 void viderZone(TzoneAffichage& zone);
 void dessinerZone(TzoneAffichage& zone, QPainter& peintre);
+// La zone, puis un cadre noir d'un pixel autour d'elle (zones de figure des exercices et
+// des imagiciels).
+void dessinerZoneEncadree(TzoneAffichage& zone, QPainter& peintre);
 void rafraichirZone(TzoneAffichage& zone);
 void sourisZone(TzoneAffichage& zone, int x, int y, int action);
 int pointSousSouris(const TzoneAffichage& zone, int x, int y);

@@ -66,21 +66,14 @@ void dessiner(TdonneesCommunes& d, const std::string& fichier) {
         QPainter peintre(&image);
         peintre.save();
         peintre.translate(0, hautTexte);
-        dessinerZone(*d.zoneTexteImagiciel, peintre);
-        if (d.numeroImagiciel != 0) {
-            peintre.setPen(QPen(QColor(0x00, 0xB2, 0xF6), 3, Qt::SolidLine, Qt::FlatCap));
-            peintre.drawLine(25, 2, 750, 2);
-        }
+        peindreTexteImagiciel(d, peintre);
         peintre.restore();
         TzoneAffichage& f = *d.zoneFigureImagiciel;
         if (f.boite != nullptr && f.boite->visible) {
             const Trectangle r = d.plateforme->rectangleBoite(*f.boite);
             peintre.translate(r.gauche, r.haut);
             peintre.setClipRect(0, 0, r.largeur, r.hauteur);
-            dessinerZone(f, peintre);
-            peintre.setPen(QPen(Qt::black, 1));
-            peintre.setBrush(Qt::NoBrush);
-            peintre.drawRect(0, 0, f.largeur - 1, f.hauteur - 1);
+            dessinerZoneEncadree(f, peintre);
         }
     }
     if (!image.save(QString::fromStdString(fichier), "PNG")) {
