@@ -1,6 +1,6 @@
 #include "display/figures/clavierfigure.h"
 
-#include "display/figures/constructions.h"
+#include "analysis/geometrie/constructions.h"
 #include "display/figures/figures.h"
 #include "display/figures/pointfigure.h"
 #include "display/zones/zoneaffichage.h"
@@ -45,9 +45,10 @@ TpointMonde cible(const TzoneAffichage& zone, const TpointFigure& p, int sx, int
         return constructions::rotationPoint(centre, {p.x, p.y}, pas);
     }
     default: {
-        const bool grille = zone.repereVisible && !zone.grillePolaire && !zone.grilleTriangulaire;
-        return {p.x + sx * (grille && zone.pasX > 0 ? zone.pasX : petit),
-                p.y + sy * (grille && zone.pasY > 0 ? zone.pasY : petit)};
+        const Trepere& r = zone.repere;
+        const bool grille = r.visible && !r.grillePolaire && !r.grilleTriangulaire;
+        return {p.x + sx * (grille && r.pasX > 0 ? r.pasX : petit),
+                p.y + sy * (grille && r.pasY > 0 ? r.pasY : petit)};
     }
     }
 }

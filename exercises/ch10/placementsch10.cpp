@@ -49,10 +49,10 @@ TzoneAffichage* figureQuadrillee(TdonneesCommunes& d, double demiCote) {
     }
     placerFigureEnonceCarree(d);
     TzoneAffichage& z = *d.zoneFigure;
-    z.repereVisible = true;
-    z.sansAxes = true;
-    z.pasX = 1;
-    z.pasY = 1;
+    z.repere.visible = true;
+    z.repere.sansAxes = true;
+    z.repere.pasX = 1;
+    z.repere.pasY = 1;
     z.echelle = z.largeur / (2 * demiCote);
     bornesZone(z);
     return &z;
@@ -79,7 +79,7 @@ void poserPlacerM(TdonneesCommunes& d) {
     }
     placerFigureEnonceCarree(d);
     TzoneAffichage& z = *d.zoneFigure;
-    z.repereVisible = true;
+    z.repere.visible = true;
     z.echelle /= 2;
     bornesZone(z);
     pointSurGrille(z, "A", noir, 0, 0, 0, 0, 1, 0, 0, 1, -0.5, 0.2);
@@ -206,7 +206,7 @@ void poserRapport(TdonneesCommunes& d) {
         pointSurGrille(*z, "Q", rouge, 1, 6, -7, 7, 1, -7, 7, 1, 0.5, -1);
     } else {
         // Sans quadrillage : deux parallèles graduées de 1 en 1 par A et par B.
-        z->repereVisible = false;
+        z->repere.visible = false;
         pointEtiquete(*z, "A", noir, c.xA, c.yA, -1.8, -0.5);
         pointEtiquete(*z, "B", noir, c.xB, c.yB, 0.5, -0.5);
         pointCache(*z, "G1", noir, c.xA, -6);

@@ -71,21 +71,12 @@ std::vector<int> lireCases(const std::string& texte) {
     return cases;
 }
 
-// Verdict de la question entière : celui de la question terminée ; sinon le plus grave des
-// champs jugés (6, puis 9), pour qu'un champ refusé ne se cache pas derrière un champ a
-// exact, et 3 quand un autre champ que le premier est faux.
+// Verdict de la question entière, tel que le noyau l'a compté (conclureQuestion est seule à
+// l'écrire) : 3 quand l'essai est compté faux, même si un champ était mal écrit ; 6 ou 9
+// quand il n'est pas compté ; 1 quand la question est finie juste ; 0 quand rien n'a été
+// jugé (un champ laissé vide).
 int verdictQuestion(const TdonneesCommunes& d) {
-    if (d.questionTerminee) {
-        return static_cast<int>(d.codeVerdict);
-    }
-    for (const Tverdict grave : {Tverdict::illisible, Tverdict::malEcrit}) {
-        for (int k = 1; k <= 3; ++k) {
-            if (d.verdictsChamps[k] == grave) {
-                return static_cast<int>(grave);
-            }
-        }
-    }
-    return static_cast<int>(d.codeVerdict == Tverdict::exact ? Tverdict::faux : d.codeVerdict);
+    return static_cast<int>(d.codeVerdict);
 }
 
 // Refuse ce qu'un élève ne peut pas faire dans la fenêtre : plus de réponses que de champs,
