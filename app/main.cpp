@@ -4,6 +4,7 @@
 // des messages.
 
 #include "analysis/nombres/hasard.h"
+#include "content/imagiciels/imagiciels.h"
 #include "core/clelien.h"
 #include "core/donneescommunes.h"
 #include "display/texte/textemarque.h"
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
     }
     installerResolveurCles(&identifiantDeCle);
     inscrireChapitres();
+    inscrireImagiciels();
     auto donnees = std::make_unique<TdonneesCommunes>();
     TFenetrePrincipale fenetre(*donnees);
     fenetre.show();

@@ -1,5 +1,6 @@
 #include "ui/fenetreprincipale.h"
 
+#include "content/imagiciels/imagiciels.h"
 #include "core/arbres/arbrealphabetique.h"
 #include "core/arbres/arbretheme.h"
 #include "core/controles/arbre.h"
@@ -12,6 +13,7 @@
 #include "core/identifiants.h"
 #include "core/lien.h"
 #include "core/renvoiscontenu.h"
+#include "display/figures/clavierfigure.h"
 #include "display/texte/canevas.h"
 #include "display/zones/zoneaffichage.h"
 #include "ui/arbrewidget.h"
@@ -453,6 +455,7 @@ QWidget* TFenetrePrincipale::construirePageExercice() {
     };
     TwidgetZone* figure = zoneLiee(enonce, &TdonneesCommunes::zoneFigure, 320, 290, 0xFFFFFF);
     figure->boite.visible = false;
+    brancherClavier(figure, &TdonneesCommunes::zoneFigure);
 
     const int hautRevoir = 27 + 271 - 5 - taillePicto(Tpicto::RevoirCours).height();
     relier(boutonLie(c.BoutonRevoirCours, static_cast<int>(Tpicto::RevoirCours), enonce, 5,
@@ -501,10 +504,7 @@ QWidget* TFenetrePrincipale::construirePageExercice() {
             f == figure ? &TdonneesCommunes::zoneFigure : &TdonneesCommunes::zoneFigureSolution;
         f->peindre = [this, zone](QPainter& peintre) {
             if (TzoneAffichage* z = (d_.*zone).get()) {
-                dessinerZone(*z, peintre);
-                peintre.setPen(QPen(Qt::black, 1));
-                peintre.setBrush(Qt::NoBrush);
-                peintre.drawRect(0, 0, z->largeur - 1, z->hauteur - 1);
+                dessinerZoneEncadree(*z, peintre);
             }
         };
     }
@@ -551,30 +551,21 @@ QWidget* TFenetrePrincipale::construirePageImagiciel() {
     TwidgetZone* texte = zoneLiee(boite, &TdonneesCommunes::zoneTexteImagiciel, largeurFeuille,
                                   boite->height() - 27, creme);
     texte->move(0, 27);
-    texte->peindre = [this](QPainter& peintre) {
-        if (d_.zoneTexteImagiciel == nullptr) {
-            return;
-        }
-        dessinerZone(*d_.zoneTexteImagiciel, peintre);
-        if (d_.numeroImagiciel != 0) {
-            peintre.setPen(QPen(QColor::fromRgb(azurImagiciel), 3, Qt::SolidLine, Qt::FlatCap));
-            peintre.drawLine(25, 2, 750, 2);
-        }
-    };
+    texte->peindre = [this](QPainter& peintre) { peindreTexteImagiciel(d_, peintre); };
     TwidgetZone* figure =
         zoneLiee(boite, &TdonneesCommunes::zoneFigureImagiciel, 388, 485, 0xFFFFFF);
     figure->boite.visible = false;
+    brancherClavier(figure, &TdonneesCommunes::zoneFigureImagiciel);
     figure->peindre = [this](QPainter& peintre) {
         if (TzoneAffichage* z = d_.zoneFigureImagiciel.get()) {
-            dessinerZone(*z, peintre);
-            peintre.setPen(QPen(Qt::black, 1));
-            peintre.setBrush(Qt::NoBrush);
-            peintre.drawRect(0, 0, z->largeur - 1, z->hauteur - 1);
+            dessinerZoneEncadree(*z, peintre);
         }
     };
-    // Étapes de l'imagiciel : sans effet tant que les imagiciels n'existent pas.
-    boutonLie(c.BoutonReculer, static_cast<int>(Tpicto::Reculer), boite, 716, 0);
-    boutonLie(c.BoutonAvancer, static_cast<int>(Tpicto::Avancer), boite, 748, 0);
+    // Étapes d'une construction pas à pas : le constructeur place les deux boutons.
+    relier(boutonLie(c.BoutonReculer, static_cast<int>(Tpicto::Reculer), boite, 716, 0),
+           &etapePrecedente);
+    relier(boutonLie(c.BoutonAvancer, static_cast<int>(Tpicto::Avancer), boite, 748, 0),
+           &etapeSuivante);
     c.BoutonReculer.visible = false;
     c.BoutonAvancer.visible = false;
     return feuille;
@@ -891,6 +882,51 @@ void TFenetrePrincipale::touchesChamp(int k, int touche) {
                 : touche == Qt::Key_Down ? toucheBas
                                          : toucheEntree);
     synchroniser();
+}
+
+void TFenetrePrincipale::brancherClavier(TwidgetZone* widget, TmembreZone zone) {
+    widget->accepterClavier();
+    widget->clavier = [this, zone](int touche) { return toucheFigureZone(zone, touche); };
+    widget->perteClavier = [this, zone, widget] {
+        if (TzoneAffichage* z = (d_.*zone).get(); z != nullptr && z->objetClavier != 0) {
+            z->objetClavier = 0;
+            widget->update();
+        }
+    };
+}
+
+bool TFenetrePrincipale::toucheFigureZone(TmembreZone zone, int touche) {
+    TzoneAffichage* z = (d_.*zone).get();
+    if (z == nullptr) {
+        return false;
+    }
+    const bool exercice = zone == &TdonneesCommunes::zoneFigure;
+    // La figure d'un énoncé ne bouge que tant que la question attend une réponse, comme à
+    // la souris.
+    if (exercice && controles_->BoutonReessayer.visible) {
+        return false;
+    }
+    if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
+        if (!exercice || !controles_->BoutonCorrection.visible ||
+            !controles_->BoutonCorrection.actif) {
+            return false;
+        }
+        BoutonCorrectionClick(d_);
+        synchroniser();
+        return true;
+    }
+    const ToucheFigure t = touche == Qt::Key_Tab     ? ToucheFigure::suivant
+                           : touche == Qt::Key_Left  ? ToucheFigure::gauche
+                           : touche == Qt::Key_Right ? ToucheFigure::droite
+                           : touche == Qt::Key_Up    ? ToucheFigure::haut
+                           : touche == Qt::Key_Down  ? ToucheFigure::bas
+                                                     : ToucheFigure::suivant;
+    if (t == ToucheFigure::suivant && touche != Qt::Key_Tab) {
+        return false;
+    }
+    const bool servi = toucheFigure(*z, t);
+    synchroniser();
+    return servi;
 }
 
 void TFenetrePrincipale::ticMinuterie(Tminuterie& minuterie) {

@@ -104,6 +104,10 @@ private:
     void entrer();
     void choisirFeuille(int onglet, int index);
     void touchesChamp(int k, int touche);
+    // Le clavier d'une zone de figure : tabulation, flèches, Entrée (la correction d'un
+    // exercice) ; rend vrai quand la touche a servi.
+    bool toucheFigureZone(TmembreZone zone, int touche);
+    void brancherClavier(TwidgetZone* widget, TmembreZone zone);
     void libererZones();
 
     TdonneesCommunes& d_;

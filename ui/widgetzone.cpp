@@ -1,5 +1,6 @@
 #include "ui/widgetzone.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -65,4 +66,27 @@ void TwidgetZone::mouseReleaseEvent(QMouseEvent* evenement) {
 void TwidgetZone::resizeEvent(QResizeEvent*) {
     boite.largeur = width();
     boite.hauteur = height();
+}
+
+void TwidgetZone::accepterClavier() {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+bool TwidgetZone::event(QEvent* evenement) {
+    // La tabulation passe d'abord à la zone, qui la garde tant qu'il reste un point à choisir.
+    if (evenement->type() == QEvent::KeyPress && clavier) {
+        const auto* touche = static_cast<QKeyEvent*>(evenement);
+        if (touche->modifiers() == Qt::NoModifier && clavier(touche->key())) {
+            evenement->accept();
+            return true;
+        }
+    }
+    return QWidget::event(evenement);
+}
+
+void TwidgetZone::focusOutEvent(QFocusEvent* evenement) {
+    if (perteClavier) {
+        perteClavier();
+    }
+    QWidget::focusOutEvent(evenement);
 }

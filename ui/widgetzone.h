@@ -21,6 +21,13 @@ public:
     // Souris en pixels de la zone : 1 appui, 2 relâché, 3 mouvement.
     std::function<void(int x, int y, int action)> souris;
 
+    // Touche pressée quand la boîte a le clavier (code de touche Qt) ; rend vrai quand elle
+    // a servi. Une boîte qui en a un prend le clavier au clic et à la tabulation.
+    std::function<bool(int touche)> clavier;
+    // Le clavier quitte la boîte.
+    std::function<void()> perteClavier;
+    void accepterClavier();
+
     // Recopie la taille, la couleur et la visibilité de la boîte vers le widget.
     void suivreBoite();
 
@@ -30,6 +37,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* evenement) override;
     void mouseReleaseEvent(QMouseEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
+    bool event(QEvent* evenement) override;
+    void focusOutEvent(QFocusEvent* evenement) override;
 
 private:
     void transmettre(QMouseEvent* evenement, int action);

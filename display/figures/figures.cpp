@@ -550,6 +550,8 @@ void tailleEtiquette(TzoneAffichage& zone, Tnom nom, int taille) {
 void modeEtiquette(TzoneAffichage& zone, Tnom nom, int mode) {
     if (TpointFigure* p = pointDeNom(zone, nom)) {
         p->modeEtiquette = mode;
+        // Une étiquette de mesure se réécrit aussitôt dans le nouveau mode.
+        recalculerObjet(zone, indiceObjet(zone, nom));
     }
 }
 

@@ -109,6 +109,7 @@ void changerEtiquette(TzoneAffichage& zone, Tnom nom, std::string_view texte);
 std::string etiquetteObjet(const TzoneAffichage& zone, Tnom nom);
 void decalerEtiquette(TzoneAffichage& zone, Tnom nom, double dx, double dy);
 void tailleEtiquette(TzoneAffichage& zone, Tnom nom, int taille);
+// Mode 1 : l'étiquette suivie des coordonnées ; mode 2 : une mesure garde ses zéros de fin.
 void modeEtiquette(TzoneAffichage& zone, Tnom nom, int mode);
 // Seuls les points dont la position ne dépend d'aucun parent peuvent devenir mobiles.
 void rendreFixe(TzoneAffichage& zone, Tnom nom);

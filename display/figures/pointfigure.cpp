@@ -31,8 +31,24 @@ std::optional<double> angleArc(TpointMonde o, TpointMonde a, TpointMonde b) {
 }
 
 // Les étiquettes écrivent les nombres comme l'analyse ; une valeur non finie s'écrit « ? ».
-std::string texteMesure(int decimales, double x) {
-    return std::isfinite(x) ? nombres::texteArrondiVirgule(decimales, x) : "?";
+// En mode 2, les zéros de fin sont gardés : une lecture à trois décimales reste « 1,000 ».
+std::string texteMesure(int decimales, double x, bool zerosGardes) {
+    if (!std::isfinite(x)) {
+        return "?";
+    }
+    if (!zerosGardes) {
+        return nombres::texteArrondiVirgule(decimales, x);
+    }
+    std::string texte = nombres::texteArrondiVirgule(decimales, x);
+    const auto virgule = texte.find(',');
+    const std::size_t presentes = virgule == std::string::npos ? 0 : texte.size() - virgule - 1;
+    if (decimales > 0 && virgule == std::string::npos) {
+        texte += ',';
+    }
+    for (std::size_t k = presentes; k < static_cast<std::size_t>(std::max(decimales, 0)); ++k) {
+        texte += '0';
+    }
+    return texte;
 }
 
 // Coordonnée au point décimal, bornée à ±1e15 pour garder une étiquette courte.
@@ -120,14 +136,16 @@ void TpointFigure::recalculer(const TzoneAffichage& zone) {
     case genreMesureLongueur:
         if (auto a = p(0), b = p(1); a && b) {
             resultat = pointSurDroite(*a, *b, 0.5);
-            etiquette = texteMesure(static_cast<int>(parametres[0]), distance(*a, *b));
+            etiquette =
+                texteMesure(static_cast<int>(parametres[0]), distance(*a, *b), modeEtiquette == 2);
         }
         break;
     case genreMesureAngle:
         if (auto o = p(0), a = p(1), b = p(2); o && a && b) {
             resultat = *o;
             const auto angle = angleOriente({a->x - o->x, a->y - o->y}, {b->x - o->x, b->y - o->y});
-            etiquette = texteMesure(static_cast<int>(parametres[0]), angle ? std::abs(*angle) : 0) +
+            etiquette = texteMesure(static_cast<int>(parametres[0]), angle ? std::abs(*angle) : 0,
+                                    modeEtiquette == 2) +
                         "\u00b0";
         }
         break;

@@ -56,6 +56,8 @@ public:
     int tailleEtiquette = 11;
     int pxDernier = 0;
     int pyDernier = 0;
+    // Mode d'étiquette : 1 suivie des coordonnées ; 2 mesure écrite avec toutes ses
+    // décimales (zéros de fin gardés).
     int modeEtiquette = 0;
     // Paramètres du genre : t (10) ; u, v (13) ; angle (14) ; xMin, xMax, pas (19) ; xMin,
     // xMax, pas x, yMin, yMax, pas y (23) ; décimales (22, 31) ; angle min, angle max, pas,

@@ -250,6 +250,16 @@ void Tcanevas::ligne(int x1, int y1, int x2, int y2) {
         peintre_.drawLine(QPoint(x1, y1), QPoint(x2, y2));
         return;
     }
+    // Trait plein horizontal ou vertical : les mêmes pixels, remplis d'un coup (les
+    // quadrillages des figures en sont faits et se repeignent à chaque glisser).
+    if (styleCrayon_ == Qt::SolidLine && (dx == 0 || dy == 0)) {
+        const int gauche = dx >= 0 ? x1 : x2 + 1;
+        const int haut = dy >= 0 ? y1 : y2 + 1;
+        peintre_.fillRect(
+            QRect(gauche, haut, dx == 0 ? 1 : std::abs(dx), dy == 0 ? 1 : std::abs(dy)),
+            enQColor(couleurCrayon_));
+        return;
+    }
     // Pixel par pixel du premier point inclus au dernier exclu, quel que soit le sens : Qt
     // réordonne les extrémités d'une ligne et n'exclurait pas toujours la même.
     QVarLengthArray<QPoint, 64> pixels;

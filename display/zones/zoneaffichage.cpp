@@ -114,6 +114,7 @@ void viderZone(TzoneAffichage& zone) {
         zone.objets.pop_back();
     }
     zone.objetSaisi = 0;
+    zone.objetClavier = 0;
     zone.indexDiagramme = 0;
     zone.largeur = zone.boite != nullptr ? zone.boite->largeur : 0;
     zone.hauteur = zone.boite != nullptr ? zone.boite->hauteur : 0;
@@ -129,6 +130,26 @@ void viderZone(TzoneAffichage& zone) {
     bornesZone(zone);
     zone.repere = Trepere{};
 }
+
+namespace {
+
+// L'anneau du point qui a le clavier : orange, deux pixels, autour de sa position.
+void peindreAnneauClavier(const TzoneAffichage& zone, QPainter& peintre) {
+    const TobjetZone* o = zone.objet(zone.objetClavier);
+    int px = 0;
+    int py = 0;
+    if (o == nullptr || !o->visible || o->indefini || !o->positionEcran(zone, px, py)) {
+        return;
+    }
+    peintre.save();
+    peintre.setRenderHint(QPainter::Antialiasing, true);
+    peintre.setPen(QPen(QColor(0xFF, 0x8C, 0x00), 2));
+    peintre.setBrush(Qt::NoBrush);
+    peintre.drawEllipse(QPointF(px + 0.5, py + 0.5), 8, 8);
+    peintre.restore();
+}
+
+} // namespace
 
 void dessinerZone(TzoneAffichage& zone, QPainter& peintre) {
     viderZonesCliquables(zone.zonesCliquables, zone.couleurFond);
@@ -149,6 +170,14 @@ void dessinerZone(TzoneAffichage& zone, QPainter& peintre) {
             }
         }
     }
+    peindreAnneauClavier(zone, peintre);
+}
+
+void dessinerZoneEncadree(TzoneAffichage& zone, QPainter& peintre) {
+    dessinerZone(zone, peintre);
+    peintre.setPen(QPen(Qt::black, 1));
+    peintre.setBrush(Qt::NoBrush);
+    peintre.drawRect(0, 0, zone.largeur - 1, zone.hauteur - 1);
 }
 
 QRect emprisePeinte(TzoneAffichage& zone, int i, std::vector<QRect>* encres) {

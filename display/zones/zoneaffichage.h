@@ -45,6 +45,8 @@ struct TzoneAffichage {
     // Grille et axes des figures, peints avant les objets quand le repère est visible.
     Trepere repere;
     int objetSaisi = 0;
+    // Point déplaçable qui a le clavier (0 : aucun) ; un anneau le montre.
+    int objetClavier = 0;
     double sourisReelX = 0;
     double sourisReelY = 0;
     std::vector<std::unique_ptr<TobjetZone>> objets;
@@ -67,6 +69,10 @@ void dessinerZone(TzoneAffichage& zone, QPainter& peintre);
 // (images et traits de figure peints directement). `encres`, s'il est donné, reçoit les
 // rectangles de chaque caractère et de chaque forme peints.
 QRect emprisePeinte(TzoneAffichage& zone, int i, std::vector<QRect>* encres = nullptr);
+
+// La zone, puis un cadre noir d'un pixel autour d'elle (zones de figure des exercices et
+// des imagiciels).
+void dessinerZoneEncadree(TzoneAffichage& zone, QPainter& peintre);
 void rafraichirZone(TzoneAffichage& zone);
 void sourisZone(TzoneAffichage& zone, int x, int y, int action);
 int pointSousSouris(const TzoneAffichage& zone, int x, int y);

@@ -12,8 +12,10 @@
 #include "core/donneescommunes.h"
 #include "core/exercice/exercice.h"
 #include "core/exercice/repartition.h"
+#include "core/exercice/reponsemodele.h"
 #include "core/exercice/soumission.h"
 #include "core/plateforme/plateformescriptee.h"
+#include "display/figures/clavierfigure.h"
 #include "display/figures/figures.h"
 #include "display/zones/objettexte.h"
 #include "display/zones/zoneaffichage.h"
@@ -294,6 +296,48 @@ TEST_F(ExercicesCh10, Rapports423TiragesCoherents) {
         const double my = ordonneeObjet(z, "M") - ordonneeObjet(z, "N");
         EXPECT_NEAR(mx * (-7) - my * 2.5, 0, 1e-9);
     }
+}
+
+// Au clavier seul : la tabulation choisit P puis Q, les flèches les mènent d'un pas de la
+// grille à la fois, la correction demandée (comme Entrée) juge la question exacte. Une
+// flèche vers le bord s'arrête aux bornes du point, comme la souris.
+TEST_F(ExercicesCh10, PlacementAuClavierSeul) {
+    // Les places justes de P et Q sont celles où la réponse modèle les met ; on les atteint
+    // ensuite depuis la figure neuve par les seules touches (un pas de grille par flèche).
+    lancer(417, 1);
+    donnerReponseModele(d);
+    const double px = abscisseObjet(*d.zoneFigure, "P"), py = ordonneeObjet(*d.zoneFigure, "P");
+    const double qx = abscisseObjet(*d.zoneFigure, "Q"), qy = ordonneeObjet(*d.zoneFigure, "Q");
+    lancer(417, 1);
+    TzoneAffichage& z = *d.zoneFigure;
+    const auto amener = [&](const char* nom, double x, double y) {
+        const auto pas = [&](ToucheFigure moins, ToucheFigure plus, double ecart) {
+            const int n = static_cast<int>(std::lround(ecart));
+            for (int k = 0; k < std::abs(n); ++k) {
+                ASSERT_TRUE(toucheFigure(z, n < 0 ? moins : plus));
+            }
+        };
+        pas(ToucheFigure::gauche, ToucheFigure::droite, x - abscisseObjet(z, nom));
+        pas(ToucheFigure::bas, ToucheFigure::haut, y - ordonneeObjet(z, nom));
+        EXPECT_DOUBLE_EQ(abscisseObjet(z, nom), x);
+        EXPECT_DOUBLE_EQ(ordonneeObjet(z, nom), y);
+    };
+    ASSERT_TRUE(toucheFigure(z, ToucheFigure::suivant));
+    EXPECT_EQ(z.objetClavier, indiceObjet(z, "P"));
+    // Une flèche déplace d'un pas de grille, et la flèche inverse revient.
+    const double x0 = abscisseObjet(z, "P");
+    ASSERT_TRUE(toucheFigure(z, ToucheFigure::gauche));
+    EXPECT_DOUBLE_EQ(abscisseObjet(z, "P"), x0 - 1);
+    ASSERT_TRUE(toucheFigure(z, ToucheFigure::droite));
+    amener("P", px, py);
+    ASSERT_TRUE(toucheFigure(z, ToucheFigure::suivant));
+    EXPECT_EQ(z.objetClavier, indiceObjet(z, "Q"));
+    amener("Q", qx, qy);
+    // Après Q, la tabulation quitte la zone.
+    EXPECT_FALSE(toucheFigure(z, ToucheFigure::suivant));
+    EXPECT_EQ(z.objetClavier, 0);
+    BoutonCorrectionClick(d);
+    EXPECT_EQ(d.codeVerdict, Tverdict::exact);
 }
 
 } // namespace

@@ -21,3 +21,4 @@ int commandeExercice(const std::vector<std::string>& arguments);
 int commandeParcours(const std::vector<std::string>& arguments);
 int commandeQuestions(const std::vector<std::string>& arguments);
 int commandeJuger(const std::vector<std::string>& arguments);
+int commandeImagiciel(const std::vector<std::string>& arguments);

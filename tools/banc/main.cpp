@@ -51,6 +51,11 @@ constexpr std::array sousCommandes{
                  "      chaque question de chaque exercice, N graines : la réponse modèle doit\n"
                  "      être exacte, une réponse fausse ne doit pas l'être ; dernière ligne\n"
                  "      « N passed, M failed », code 1 en cas d'échec"},
+    SousCommande{"imagiciel", &commandeImagiciel,
+                 "imagiciel ID [--etape K] [--glisser NOM,X,Y] [--png FICHIER]\n"
+                 "      ouvre l'imagiciel ID (1500 à 1524), va à l'étape K, glisse à la souris le\n"
+                 "      point NOM jusqu'au point du monde (X, Y) ; --png : les deux zones de\n"
+                 "      l'onglet (782 × 500) ; → {\"titre\", \"etape\", \"texte\", \"figure\"}"},
 };
 
 void afficherAide(std::ostream& sortie) {
