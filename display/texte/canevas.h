@@ -10,11 +10,13 @@
 
 #include "display/couleur.h"
 
-#include <QPainter>
-#include <QString>
+#include <QtCore/qnamespace.h>
 #include <string>
 #include <string_view>
 
+class QPainter;
+class QPoint;
+class QString;
 struct PoliceMesuree;
 
 class Tcanevas {
