@@ -6,7 +6,6 @@
 #include "analysis/nombres/hasard.h"
 #include "core/clelien.h"
 #include "core/donneescommunes.h"
-#include "core/verificateurs/verificateurs.h"
 #include "display/texte/textemarque.h"
 #include "exercises/inscriptionchapitres.h"
 #include "ui/fenetreprincipale.h"
@@ -26,7 +25,6 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&traduction);
     }
     installerResolveurCles(&identifiantDeCle);
-    inscrireVerificateurs();
     inscrireChapitres();
     auto donnees = std::make_unique<TdonneesCommunes>();
     TFenetrePrincipale fenetre(*donnees);

@@ -14,7 +14,6 @@
 #include "core/exercice/repartition.h"
 #include "core/exercice/soumission.h"
 #include "core/plateforme/plateformescriptee.h"
-#include "core/verificateurs/verificateurs.h"
 #include "display/figures/figures.h"
 #include "display/zones/objettexte.h"
 #include "display/zones/zoneaffichage.h"
@@ -146,26 +145,26 @@ INSTANTIATE_TEST_SUITE_P(
                      {{"P", -2, -2}, {"Q", 4, -4}},
                      Tverdict::faux,
                      {"On obtient  $FAM;AB; = $F3;4;  au lieu de  $F2;3;."}},
-        CasPlacement{"q418Juste", 418, 2, {{"P", -3, 3}, {"Q", 3, -1}}, Tverdict::exact, {}},
-        CasPlacement{"q418DehorsJuste", 418, 4, {{"P", -3, 5}, {"Q", 3, 3}}, Tverdict::exact, {}},
+        CasPlacement{"q418Juste", 418, 2, {{"P", -2, 3}, {"Q", 1, -1}}, Tverdict::exact, {}},
+        CasPlacement{"q418DehorsJuste", 418, 4, {{"P", -2, 5}, {"Q", 1, 3}}, Tverdict::exact, {}},
         CasPlacement{"q418HorsDuSegment",
                      418,
                      1,
-                     {{"P", -3, 2}, {"Q", 3, 3}},
+                     {{"P", -2, 2}, {"Q", 1, 3}},
                      Tverdict::illisible,
                      {"Le point M n'appartient pas au segment [AB]."}},
         CasPlacement{"q418DansLeSegmentInterdit",
                      418,
                      3,
-                     {{"P", -3, 1}, {"Q", 3, -2}},
+                     {{"P", -2, 1}, {"Q", 1, -2}},
                      Tverdict::illisible,
                      {"Le point M appartient au segment [AB]."}},
         CasPlacement{"q418MauvaisRapport",
                      418,
                      2,
-                     {{"P", -3, 2}, {"Q", 3, -1}},
+                     {{"P", -2, 2}, {"Q", 1, -1}},
                      Tverdict::faux,
-                     {"On obtient  $FMA;MB; = 2  au lieu de  $F3;1;."}},
+                     {"On obtient  $FMA;MB; = 2  au lieu de  3."}},
         CasPlacement{
             "q419Juste", 419, 1, {{"A", -5, 4}, {"B", -3, -3}, {"C", 3, 0}}, Tverdict::exact, {}},
         CasPlacement{"q419Alignes",

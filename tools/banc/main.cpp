@@ -6,7 +6,6 @@
 #include "tools/banc/commandes.h"
 
 #include "analysis/nombres/hasard.h"
-#include "core/verificateurs/verificateurs.h"
 
 #include <array>
 #include <cstring>
@@ -43,6 +42,10 @@ constexpr std::array sousCommandes{
                  "exercice INDEX [--graine S] [--question Q] [--reponse R]... [--cases N,N] "
                  "[--solution] [--png FICHIER]\n"
                  "      --png : l'énoncé (cases, figure, champs) et la solution dessinés en PNG"},
+    SousCommande{"questions", &commandeQuestions,
+                 "questions [--chapitre N] [--graines N]\n"
+                 "      chaque question de chaque exercice, N graines : lignes de l'énoncé,\n"
+                 "      champs (genre, attendu, valeur, lettres), cases, lignes de la solution"},
     SousCommande{"parcours", &commandeParcours,
                  "parcours [--graines N] [--chapitre N]\n"
                  "      chaque question de chaque exercice, N graines : la réponse modèle doit\n"
@@ -66,8 +69,6 @@ int main(int argc, char* argv[]) {
     }
     // Tirages reproductibles : la graine par défaut des sous-commandes est 1.
     nombres::initialiserHasard(1);
-    // Les champs de réponse sont jugés par les vrais correcteurs, comme dans le programme.
-    inscrireVerificateurs();
     const std::string nom = argv[1];
     const std::vector<std::string> arguments(argv + 2, argv + argc);
     for (const auto& c : sousCommandes) {
