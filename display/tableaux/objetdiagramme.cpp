@@ -8,6 +8,7 @@
 #include "display/zones/pixel.h"
 #include "display/zones/zoneaffichage.h"
 
+#include <QPainter>
 #include <QPoint>
 #include <QRectF>
 #include <algorithm>

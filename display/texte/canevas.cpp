@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
+#include <QPainter>
 #include <QPen>
 #include <QVarLengthArray>
 #include <algorithm>

@@ -10,13 +10,15 @@
 
 #include "display/couleur.h"
 
-#include <QPainter>
-#include <QRect>
-#include <QString>
+#include <QtCore/qnamespace.h>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class QPainter;
+class QPoint;
+class QRect;
+class QString;
 struct PoliceMesuree;
 
 class Tcanevas {

@@ -7,6 +7,7 @@
 #include "display/zones/pixel.h"
 
 #include <QPoint>
+#include <QString>
 #include <algorithm>
 #include <array>
 #include <charconv>

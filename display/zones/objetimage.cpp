@@ -3,6 +3,8 @@
 #include "display/texte/canevas.h"
 #include "display/zones/pixel.h"
 
+#include <QPainter>
+
 Timage::Timage() : TobjetZone(genreImage, Tclasse::image) {}
 
 void Timage::peindre(Tcanevas& canevas, TzoneAffichage&) {

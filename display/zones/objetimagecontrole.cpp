@@ -4,6 +4,7 @@
 #include "display/zones/pixel.h"
 
 #include <QImage>
+#include <QPainter>
 
 TimageControle::TimageControle() : TobjetZone(genreImageControle, Tclasse::imageControle) {}
 
