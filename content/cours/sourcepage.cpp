@@ -256,6 +256,10 @@ private:
             erreur(ligne, "[[ sans ]]");
             return;
         }
+        if (t.find("[[", ferme) != std::string_view::npos) {
+            erreur(ligne, "un seul mot [[…]] par ligne");
+            return;
+        }
         if (lien_ >= entree_.zones.size()) {
             erreur(ligne, "plus de mots [[…]] que de zones cliquables dans la table");
             return;

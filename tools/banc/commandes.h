@@ -20,3 +20,4 @@ int commandeRendre(const std::vector<std::string>& arguments);
 int commandeExercice(const std::vector<std::string>& arguments);
 int commandeParcours(const std::vector<std::string>& arguments);
 int commandeJuger(const std::vector<std::string>& arguments);
+int commandePage(const std::vector<std::string>& arguments);

@@ -43,6 +43,12 @@ constexpr std::array sousCommandes{
                  "exercice INDEX [--graine S] [--question Q] [--reponse R]... [--cases N,N] "
                  "[--solution] [--png FICHIER]\n"
                  "      --png : l'énoncé (cases, figure, champs) et la solution dessinés en PNG"},
+    SousCommande{
+        "page", &commandePage,
+        "page ID [--dossier DOSSIER] --png FICHIER\n"
+        "      la zone du cours montrant la page ID comme la fenêtre (images lues dans\n"
+        "      DOSSIER, par défaut le dossier du programme construit)\n"
+        "      → {\"zones\", \"boutons\", \"boutons_lien\", \"savoir_faire\", \"image\"…}"},
     SousCommande{"parcours", &commandeParcours,
                  "parcours [--graines N] [--chapitre N]\n"
                  "      chaque question de chaque exercice, N graines : la réponse modèle doit\n"
