@@ -472,6 +472,8 @@ bool construireFigure(TzoneAffichage& z, const std::string& instruction) {
         indice = point(z, mots[0], mots[0], nombre(1, 0), nombre(2, 0), nombre(3, 0.3),
                        nombre(4, 0.1), couleur, quoi == "point" ? 4 : 0);
         tailleEtiquette(z, mots[0], 12);
+    } else if (quoi == "marque" && mots.size() == 3) {
+        indice = point(z, mots[0], "", nombre(1, 0), nombre(2, 0), 0, 0, couleur, 4);
     } else if (quoi == "cache" && mots.size() == 3) {
         indice = pointCache(z, mots[0], couleur, nombre(1, 0), nombre(2, 0));
     } else if (quoi == "texte" && mots.size() >= 4) {

@@ -16,7 +16,7 @@
 //   figure L H XMIN XMAX YMIN YMAX [droite|centre] … fin
 //                               figure de L × H pixels tracée par le moteur des figures ;
 //                               « droite » la cale contre le bord droit, à côté du texte qui
-//                               suit ; ses lignes : point, sommet, cache, texte, segment,
+//                               suit ; ses lignes : point, sommet, marque, cache, texte, segment,
 //                               pointille, droite, demidroite, cercle, polygone, angledroit,
 //                               codage (voir docs/ARCHITECTURE.md)
 //   | TEXTE                     ligne de texte qui commencerait par un mot de directive
