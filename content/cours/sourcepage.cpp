@@ -146,10 +146,15 @@ private:
         erreurs_.push_back("ligne " + std::to_string(ligne + 1) + " : " + message);
     }
 
-    // La fin du bloc ouvert à la ligne debut : la ligne « fin » correspondante.
+    // La fin du bloc ouvert à la ligne debut : la ligne « fin » correspondante (une figure
+    // peut se poser dans un cadre).
     int finDuBloc(int debut, int fin) {
+        int profondeur = 0;
         for (int i = debut + 1; i < fin; ++i) {
-            if (couperMot(lignes_[i]).first == "fin") {
+            const std::string_view mot = couperMot(lignes_[i]).first;
+            if (mot == "cadre" || mot == "figure") {
+                ++profondeur;
+            } else if (mot == "fin" && profondeur-- == 0) {
                 return i;
             }
         }
