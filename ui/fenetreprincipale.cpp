@@ -399,6 +399,7 @@ QWidget* TFenetrePrincipale::construirePageCours() {
     const int clientHauteur = defilementCours_->height();
     zone->boite.largeur = clientLargeur - 15;
     zone->boite.hauteur = clientHauteur - 1;
+    zone->tailleParLaBoite = true;
     d_.hauteurCours = clientHauteur - 1;
     defilementCours_->setWidget(contenuCours_);
     suiviCours_ = std::make_unique<TsuiviCours>(defilementCours_, contenuCours_);

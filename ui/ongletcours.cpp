@@ -36,6 +36,9 @@ void TsuiviCours::suivre(const TdonneesCommunes& d) {
         colorer(defilement_, boite.couleur);
         colorer(defilement_->viewport(), boite.couleur);
     }
+    // Sans défilement horizontal : un bouton qui prend le focus au bord droit ne décale pas
+    // la page.
+    defilement_->horizontalScrollBar()->setValue(0);
     if (d.pageCours != pageVue_) {
         pageVue_ = d.pageCours;
         defilement_->verticalScrollBar()->setValue(0);

@@ -3,7 +3,7 @@
 // Les widgets de l'onglet des cours suivent la zone du cours : la boîte de défilement et le
 // panneau qu'elle fait défiler prennent la couleur de fond de la page (crème, ou vert pâle
 // pour les savoir-faire) et la hauteur de la zone, qui s'allonge à celle de l'image ; une
-// autre page s'affiche depuis son haut.
+// autre page s'affiche depuis son haut, et la page ne défile jamais de côté.
 
 class QScrollArea;
 class QWidget;

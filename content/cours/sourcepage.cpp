@@ -515,11 +515,13 @@ bool construireFigure(TzoneAffichage& z, const std::string& instruction) {
 }
 
 QImage peindre(const TmiseEnPage& mise, int echelle, std::vector<std::string>* erreurs) {
+    // L'image double est une surface de densité 2 : les traits d'un pixel du moteur y
+    // gardent leur épaisseur logique, comme sur un écran de densité 2.
     QImage image(largeurImagePage * echelle, mise.hauteur * echelle, QImage::Format_RGB32);
+    image.setDevicePixelRatio(echelle);
     image.fill(QColor::fromRgb(blanc));
     QPainter peintre(&image);
     peintre.setRenderHint(QPainter::Antialiasing, true);
-    peintre.scale(echelle, echelle);
     for (const Tdecor& d : mise.decors) {
         const QRectF r(d.x, d.y, d.largeur, d.hauteur);
         switch (d.genre) {
