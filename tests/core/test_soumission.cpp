@@ -1,3 +1,4 @@
+#include "analysis/jugement/verdict.h"
 #include "core/controles/barreetat.h"
 #include "core/controles/bouton.h"
 #include "core/controles/champsaisie.h"
@@ -6,7 +7,6 @@
 #include "core/controles/minuterie.h"
 #include "core/exercice/exercice.h"
 #include "core/exercice/soumission.h"
-#include "core/exercice/verdict.h"
 #include "display/tableaux/objetdiagramme.h"
 #include "display/zones/zoneaffichage.h"
 #include "tests/core/soumissionessai.h"
@@ -40,7 +40,7 @@ TEST_P(PointsParEssai, UnChamp) {
     }
     repondre({"12"});
     ASSERT_TRUE(d.questionTerminee);
-    EXPECT_EQ(d.codeVerdict, verdict::exact);
+    EXPECT_EQ(d.codeVerdict, Tverdict::exact);
     EXPECT_EQ(d.points, cas.points);
     EXPECT_EQ(d.scoreSerie, cas.points);
     EXPECT_EQ(d.pointsPossibles, d.bareme);
@@ -60,6 +60,56 @@ INSTANTIATE_TEST_SUITE_P(
                     CasPoints{"bareme1_deuxieme", uniteessai::serieUnChamp, 1, 0}),
     [](const auto& info) { return std::string(info.param.nom); });
 
+// La fin d'une question selon le verdict, la notation, le barème et l'essai : points,
+// question finie ou non, essai compté ou non.
+struct CasConclusion {
+    const char* nom;
+    Tverdict verdict;
+    Tnotation notation;
+    int bareme;
+    int essai;
+    bool terminee;
+    int points;
+    int essaiApres;
+};
+
+class Conclusion : public SoumissionEssai, public testing::WithParamInterface<CasConclusion> {};
+
+TEST_P(Conclusion, PointsEtFin) {
+    const CasConclusion& c = GetParam();
+    d.bareme = c.bareme;
+    d.essai = c.essai;
+    d.points = -7;
+    conclureQuestion(d, c.verdict, c.notation);
+    EXPECT_EQ(d.codeVerdict, c.verdict);
+    EXPECT_EQ(d.questionTerminee, c.terminee);
+    EXPECT_EQ(d.points, c.terminee ? c.points : -7) << "une question ouverte garde ses points";
+    EXPECT_EQ(d.essai, c.essaiApres);
+    EXPECT_EQ(plateforme.nombre(Appel::JouerSon), c.verdict == Tverdict::faux ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Notations, Conclusion,
+    testing::Values(CasConclusion{"premierEssai_b2_e1", Tverdict::exact, Tnotation::premierEssai, 2,
+                                  1, true, 2, 1},
+                    CasConclusion{"premierEssai_b2_e2", Tverdict::exact, Tnotation::premierEssai, 2,
+                                  2, true, 0, 2},
+                    CasConclusion{"deuxParEssai_b6_e3", Tverdict::exact,
+                                  Tnotation::deuxPointsParEssai, 6, 3, true, 2, 3},
+                    CasConclusion{"pointParEssai_b3_e2", Tverdict::exact, Tnotation::pointParEssai,
+                                  3, 2, true, 2, 2},
+                    CasConclusion{"essaiUnique_exact", Tverdict::exact, Tnotation::essaiUnique, 4,
+                                  1, true, 4, 1},
+                    CasConclusion{"essaiUnique_faux_termine", Tverdict::faux,
+                                  Tnotation::essaiUnique, 4, 1, true, 0, 1},
+                    CasConclusion{"faux_reste_ouvert", Tverdict::faux, Tnotation::pointParEssai, 3,
+                                  2, false, 0, 2},
+                    CasConclusion{"illisible_non_compte", Tverdict::illisible,
+                                  Tnotation::deuxPointsParEssai, 3, 2, false, 0, 1},
+                    CasConclusion{"malEcrit_non_compte", Tverdict::malEcrit,
+                                  Tnotation::premierEssai, 3, 1, false, 0, 0}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
 using Soumission = SoumissionEssai;
 
 TEST_F(Soumission, VerdictsSixEtNeufNeComptentPas) {
@@ -67,7 +117,7 @@ TEST_F(Soumission, VerdictsSixEtNeufNeComptentPas) {
     controles.Edit1.texte = "?x";
     BoutonCorrectionClick(d);
     EXPECT_EQ(d.essai, 1);
-    EXPECT_EQ(textesSolution(), std::vector<std::string>{"Réponse illisible"});
+    EXPECT_EQ(textesSolution(), std::vector<std::string>{"La réponse n'a pas été comprise."});
     EXPECT_TRUE(controles.BoutonReessayer.visible);
     EXPECT_TRUE(controles.Edit1.lectureSeule);
     BoutonReessayerClick(d);
@@ -75,7 +125,9 @@ TEST_F(Soumission, VerdictsSixEtNeufNeComptentPas) {
     EXPECT_FALSE(controles.BoutonReessayer.visible);
     EXPECT_TRUE(controles.BoutonCorrection.visible);
     EXPECT_TRUE(textesSolution().empty()) << "la solution est effacée";
-    repondre({"~12"});
+    repondre({"24/2"});
+    EXPECT_EQ(d.codeVerdict, Tverdict::malEcrit);
+    EXPECT_EQ(d.valeurDonnee[1], 12) << "le nombre lu est gardé";
     EXPECT_EQ(d.essai, 1);
     reessayer(d);
     repondre({"12"});
@@ -92,7 +144,7 @@ TEST_F(Soumission, ChampVideRefuseSansRienCompter) {
     EXPECT_TRUE(textesSolution().empty());
     EXPECT_TRUE(controles.Edit2.focus);
     EXPECT_FALSE(controles.Edit1.lectureSeule);
-    EXPECT_EQ(uniteessai::nombreAppels(), 0);
+    EXPECT_EQ(uniteessai::champsJuges(d), 0);
 }
 
 TEST_F(Soumission, ReponsesCoupeesEtNettoyees) {
@@ -110,7 +162,7 @@ TEST_F(Soumission, ReponsesCoupeesEtNettoyees) {
     EXPECT_EQ(d.reponseDonnee[2].texte(), std::string("\xff\xfe 2 \xc3", 6));
     EXPECT_EQ(d.reponseDonnee[3].texte(), "3");
     EXPECT_EQ(textesSolution(),
-              (std::vector<std::string>{"La réponse a est fausse.", "La réponse b est fausse."}));
+              std::vector<std::string>{"La réponse  $ga$N  n'a pas été comprise."});
 }
 
 TEST_F(Soumission, ReponseVidePermise) {
@@ -118,19 +170,21 @@ TEST_F(Soumission, ReponseVidePermise) {
     repondre({"  "});
     EXPECT_TRUE(d.questionTerminee);
     EXPECT_EQ(d.points, 1);
-    EXPECT_EQ(uniteessai::nombreAppels(), 0) << "jugé sans correcteur";
+    EXPECT_EQ(d.verdictsChamps[1], Tverdict::exact) << "vide attendu, vide donné : exacte";
+    EXPECT_EQ(textesSolution(), std::vector<std::string>{"La réponse est 12."})
+        << "ni refus ni message, la solution seule";
 
     lancerExercice(d, uniteessai::videPermis);
     repondre({"4"});
     EXPECT_FALSE(d.questionTerminee);
-    EXPECT_EQ(d.codeVerdict, verdict::faux);
+    EXPECT_EQ(d.codeVerdict, Tverdict::faux);
 }
 
 TEST_F(Soumission, DeuxChampsExactAuDeuxiemeEssaiCompte) {
     lancerExercice(d, uniteessai::deuxChamps);
     repondre({"1", "5"});
     reessayer(d);
-    repondre({"~1", "2"});
+    repondre({"2/2", "2"});
     EXPECT_EQ(d.essai, 2) << "le verdict 9 ne compte pas";
     reessayer(d);
     EXPECT_TRUE(controles.Edit1.focus) << "reprise sur le champ a";
@@ -177,8 +231,8 @@ INSTANTIATE_TEST_SUITE_P(
                     1},
         CasMessages{"trois_c_neuf_seul",
                     uniteessai::troisChamps,
-                    {"1", "2", "~3"},
-                    {"Réponse simplifiable"},
+                    {"1", "2", "6/2"},
+                    {"Réponse simplifiable", "La réponse  $gc$N  peut être simplifiée."},
                     3},
         CasMessages{"deux_b_faux_reprise_a",
                     uniteessai::deuxChamps,
@@ -187,11 +241,14 @@ INSTANTIATE_TEST_SUITE_P(
                     1},
         CasMessages{"deux_a_neuf_b_exact",
                     uniteessai::deuxChamps,
-                    {"~1", "2"},
-                    {"Réponse simplifiable"},
+                    {"2/2", "2"},
+                    {"Réponse simplifiable", "La réponse  $ga$N  peut être simplifiée."},
                     1},
-        CasMessages{
-            "deux_b_illisible", uniteessai::deuxChamps, {"1", "?"}, {"Réponse illisible"}, 2},
+        CasMessages{"deux_b_illisible",
+                    uniteessai::deuxChamps,
+                    {"1", "?"},
+                    {"La réponse  $gb$N  n'a pas été comprise."},
+                    2},
         CasMessages{"premier_faux_seulement",
                     uniteessai::premierFaux,
                     {"0", "0"},
@@ -201,8 +258,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Soumission, IllisibleArreteLeJugement) {
     lancerExercice(d, uniteessai::troisChamps);
-    repondre({"?", "0", "0"});
-    EXPECT_EQ(uniteessai::nombreAppels(), 1) << "les champs suivants ne sont pas jugés";
+    repondre({"?", "?", "?"});
+    EXPECT_EQ(uniteessai::champsJuges(d), 1) << "les champs suivants ne sont pas jugés";
+    EXPECT_EQ(textesSolution(),
+              std::vector<std::string>{"La réponse  $ga$N  n'a pas été comprise."});
+    EXPECT_EQ(plateforme.nombre(Appel::Bip), 1) << "un seul refus";
     EXPECT_EQ(d.essai, 1);
 }
 
@@ -357,7 +417,7 @@ TEST_F(Soumission, ChoixUniqueSoumisAuClic) {
     EXPECT_FALSE(d.questionTerminee) << "un clic qui désélectionne ne soumet pas";
     cliquerCase(2);
     EXPECT_TRUE(d.questionTerminee) << "un clic qui sélectionne soumet";
-    EXPECT_EQ(d.codeVerdict, verdict::faux);
+    EXPECT_EQ(d.codeVerdict, Tverdict::faux);
     EXPECT_EQ(d.points, 0);
 
     lancerExercice(d, uniteessai::choixUnique);
@@ -367,7 +427,7 @@ TEST_F(Soumission, ChoixUniqueSoumisAuClic) {
 
     lancerExercice(d, uniteessai::choixUnique);
     cliquerCase(3);
-    EXPECT_EQ(d.codeVerdict, verdict::exact);
+    EXPECT_EQ(d.codeVerdict, Tverdict::exact);
     EXPECT_EQ(d.points, 2);
 }
 
@@ -380,14 +440,16 @@ TEST_F(Soumission, DiagrammeEnBarresATracer) {
     Tdiagramme& barres = diagrammeDe(d);
     validerReponse(d);
     EXPECT_FALSE(d.questionTerminee);
-    EXPECT_EQ(d.texte2, "La barre pour la catégorie \" A \" est trop petite.");
-    EXPECT_EQ(textesSolution(), std::vector<std::string>{d.texte2});
+    EXPECT_EQ(textesSolution(),
+              std::vector<std::string>{"La barre pour la catégorie \" A \" est trop petite."});
+    EXPECT_TRUE(d.texte2.empty()) << "le message n'occupe pas un texte de la solution";
     EXPECT_EQ(lignesSolution(), std::vector<double>{3.5});
     EXPECT_EQ(plateforme.nombre(Appel::JouerSon), 1);
     reessayer(d);
     barres.valeurs = {3, 5, 9};
     validerReponse(d);
-    EXPECT_EQ(d.texte2, "La barre pour la catégorie \" C \" est trop grande.");
+    EXPECT_EQ(textesSolution(),
+              std::vector<std::string>{"La barre pour la catégorie \" C \" est trop grande."});
     reessayer(d);
     barres.valeurs[2] = 7;
     validerReponse(d);
@@ -401,7 +463,8 @@ TEST_F(Soumission, DiagrammeCirculaireATracer) {
     Tdiagramme& secteurs = diagrammeDe(d);
     ASSERT_EQ(secteurs.valeurs[1], 240);
     validerReponse(d);
-    EXPECT_EQ(d.texte2, "Le secteur pour la catégorie \" filles \" est trop grand.");
+    EXPECT_EQ(textesSolution(), std::vector<std::string>{
+                                    "Le secteur pour la catégorie \" filles \" est trop grand."});
     reessayer(d);
     secteurs.valeurs = {90, 270};
     validerReponse(d);
@@ -414,7 +477,7 @@ TEST_F(Soumission, DiagrammeFigeJugeCommeUnChamp) {
     lancerExercice(d, uniteessai::barres);
     diagrammeDe(d).fige = true;
     validerReponse(d);
-    EXPECT_EQ(uniteessai::nombreAppels(), 1) << "le jugement à un champ prend la main";
+    EXPECT_EQ(uniteessai::champsJuges(d), 1) << "le jugement à un champ prend la main";
 }
 
 TEST_F(Soumission, LesCasesJustesNePassentPasDUneQuestionALAutre) {
@@ -424,6 +487,28 @@ TEST_F(Soumission, LesCasesJustesNePassentPasDUneQuestionALAutre) {
     lancerExercice(d, uniteessai::bareme3);
     ASSERT_EQ(d.numeroExercice, uniteessai::bareme3);
     EXPECT_TRUE(d.casesJustes.none());
+}
+
+// Rien de ce qu'une question possède ne passe à la suivante : attendus, valeurs, verdicts,
+// textes préparés.
+TEST_F(Soumission, PoserQuestionRemetTouteLaQuestion) {
+    lancerExercice(d, uniteessai::serieUnChamp);
+    repondre({"?"});
+    d.reponseAttendue[2] = "x+1";
+    d.valeurAttendue[3] = 5;
+    d.valeurDonnee[1] = 4;
+    d.texte2 = "message";
+    d.texte3 = "brouillon";
+    poserQuestion(d, true);
+    EXPECT_TRUE(d.reponseAttendue[2].empty());
+    EXPECT_EQ(d.valeurAttendue[3], 0);
+    EXPECT_EQ(d.valeurDonnee[1], 0);
+    EXPECT_EQ(d.codeVerdict, Tverdict::aucun);
+    EXPECT_EQ(d.verdictsChamps[1], Tverdict::aucun);
+    EXPECT_TRUE(d.texte2.empty());
+    EXPECT_TRUE(d.texte3.empty());
+    EXPECT_EQ(d.texte1, "La réponse est 12.") << "l'énoncé prépare à nouveau sa solution";
+    EXPECT_EQ(d.valeurAttendue[1], 13);
 }
 
 } // namespace

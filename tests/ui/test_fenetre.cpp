@@ -263,7 +263,7 @@ TEST_F(Fenetre, FlecheBasPasseAuNoeudDIndiceSuivantMemeCache) {
 TEST_F(Fenetre, EntreeDansUnChampSoumetLaReponseEtTermineLaQuestion) {
     lancer(uniteessai::bareme3);
     repondre(1, "  12 ");
-    EXPECT_EQ(uniteessai::nombreAppels(), 1);
+    EXPECT_EQ(uniteessai::champsJuges(d), 1);
     EXPECT_EQ(d.reponseDonnee[1].texte(), "12") << "espaces autour retirés";
     EXPECT_EQ(d.Edit1->texte, "  12 ") << "la saisie est écrite dans l'état du champ";
     EXPECT_TRUE(d.questionTerminee);
@@ -281,7 +281,7 @@ TEST_F(Fenetre, EntreeDansUnChampSoumetLaReponseEtTermineLaQuestion) {
 TEST_F(Fenetre, UnChampVideEstRefuseSansJugement) {
     lancer(uniteessai::bareme3);
     repondre(1, "   ");
-    EXPECT_EQ(uniteessai::nombreAppels(), 0);
+    EXPECT_EQ(uniteessai::champsJuges(d), 0);
     EXPECT_FALSE(d.questionTerminee);
     EXPECT_EQ(d.essai, 1);
     EXPECT_FALSE(fenetre->champ(1)->isReadOnly());
@@ -403,7 +403,7 @@ TEST_F(Fenetre, UnAppuiSurUneCaseEnChoixUniqueSoumet) {
     QTest::mouseClick(enonce, Qt::LeftButton, {}, centre(3));
     EXPECT_TRUE(d.cases[3].choisie);
     EXPECT_TRUE(d.questionTerminee) << "le choix fait soumet";
-    EXPECT_EQ(d.codeVerdict, 1);
+    EXPECT_EQ(d.codeVerdict, Tverdict::exact);
     EXPECT_TRUE(montre(d.BoutonSommaire));
     const bool choisie = d.cases[1].choisie;
     QTest::mouseClick(enonce, Qt::LeftButton, {}, centre(1));
@@ -441,7 +441,7 @@ TEST_P(FlechesDesChamps, DeplacentLeFocus) {
     QTest::keyClick(fenetre->champ(cas.depart), cas.touche);
     EXPECT_TRUE(fenetre->champ(cas.arrivee)->hasFocus());
     EXPECT_TRUE(champReponse(d, cas.arrivee)->focus);
-    EXPECT_EQ(uniteessai::nombreAppels(), 0) << "les flèches ne soumettent rien";
+    EXPECT_EQ(uniteessai::champsJuges(d), 0) << "les flèches ne soumettent rien";
     EXPECT_TRUE(montre(d.BoutonCorrection));
 }
 
