@@ -19,6 +19,7 @@
 #include "tools/banc/applicationqt.h"
 #include "tools/banc/arguments.h"
 #include "tools/banc/commandes.h"
+#include "tools/banc/zonesjson.h"
 
 #include <QImage>
 #include <QPainter>
@@ -106,16 +107,7 @@ int commandePage(const std::vector<std::string>& brut) {
                                : (d.nombreHistorique > 0 ? d.historique[d.nombreHistorique] : 0)}});
         }
     }
-    json zones = json::array();
-    const TzonesCliquables& liste = d.zoneCours->zonesCliquables;
-    for (int i = 0; i < liste.nombre; ++i) {
-        const TzoneCliquable& z = liste.zones[static_cast<std::size_t>(i)];
-        zones.push_back({{"x", z.bordGauche},
-                         {"y", z.bordHaut},
-                         {"largeur", z.bordDroit - z.bordGauche},
-                         {"hauteur", z.bordBas - z.bordHaut},
-                         {"cible", z.cible}});
-    }
+    const json zones = zonesEnJson(d.zoneCours->zonesCliquables);
     json liens = json::array();
     for (const auto& objet : d.zoneCours->objets) {
         if (const auto* c = dynamic_cast<const Tcadre*>(objet.get()); c && c->styleCadre == 11) {
