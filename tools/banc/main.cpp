@@ -48,6 +48,10 @@ constexpr std::array sousCommandes{
         "      la zone du cours montrant la page ID comme la fenêtre (images lues dans\n"
         "      DOSSIER, par défaut le dossier du programme construit)\n"
         "      → {\"zones\", \"boutons\", \"boutons_lien\", \"savoir_faire\", \"image\"…}"},
+    SousCommande{"questions", &commandeQuestions,
+                 "questions [--chapitre N] [--graines N]\n"
+                 "      chaque question de chaque exercice, N graines : lignes de l'énoncé,\n"
+                 "      champs (genre, attendu, valeur, lettres), cases, lignes de la solution"},
     SousCommande{"parcours", &commandeParcours,
                  "parcours [--graines N] [--chapitre N]\n"
                  "      chaque question de chaque exercice, N graines : la réponse modèle doit\n"
