@@ -5,6 +5,7 @@
 
 #include "analysis/nombres/hasard.h"
 #include "content/imagiciels/imagiciels.h"
+#include "content/cours/pagescours.h"
 #include "core/clelien.h"
 #include "core/donneescommunes.h"
 #include "display/texte/textemarque.h"
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
     installerResolveurCles(&identifiantDeCle);
     inscrireChapitres();
     inscrireImagiciels();
+    inscrireCours();
     auto donnees = std::make_unique<TdonneesCommunes>();
     TFenetrePrincipale fenetre(*donnees);
     fenetre.show();

@@ -1,6 +1,7 @@
 #include "ui/fenetreprincipale.h"
 
 #include "content/imagiciels/imagiciels.h"
+#include "content/cours/pagescours.h"
 #include "core/arbres/arbrealphabetique.h"
 #include "core/arbres/arbretheme.h"
 #include "core/controles/arbre.h"
@@ -20,6 +21,7 @@
 #include "ui/barreonglets.h"
 #include "ui/boutonimage.h"
 #include "ui/dessins.h"
+#include "ui/ongletcours.h"
 #include "ui/plateformeqt.h"
 #include "ui/widgetzone.h"
 
@@ -364,9 +366,11 @@ QWidget* TFenetrePrincipale::construirePageCours() {
     QWidget* feuille = panneau(nullptr, fondCours);
     QWidget* barre = barreOutils(feuille, orangeCours, nullptr);
     placerTitreChapitre(libelleLie(c.LabelChapitreCours, barre), 535);
-    // Cours précédent et suivant : sans effet tant que les pages de cours n'existent pas.
-    boutonLie(c.BoutonCoursPrecedent, static_cast<int>(Tpicto::Precedent), barre, 575, 1);
-    boutonLie(c.BoutonCoursSuivant, static_cast<int>(Tpicto::Suivant), barre, 607, 1);
+    // Cours précédent et suivant, dans le chapitre de la page.
+    relier(boutonLie(c.BoutonCoursPrecedent, static_cast<int>(Tpicto::Precedent), barre, 575, 1),
+           &BoutonCoursPrecedentClick);
+    relier(boutonLie(c.BoutonCoursSuivant, static_cast<int>(Tpicto::Suivant), barre, 607, 1),
+           &BoutonCoursSuivantClick);
 
     defilementCours_ = new QScrollArea(feuille);
     defilementCours_->setGeometry(0, hauteurBarreOutils, largeurFeuille,
@@ -378,31 +382,18 @@ QWidget* TFenetrePrincipale::construirePageCours() {
     contenuCours_ = panneau(nullptr, fondCours);
     TwidgetZone* zone = zoneLiee(contenuCours_, &TdonneesCommunes::zoneCours, 388, 485, fondCours);
     liaisons_.push_back({&c.ScrollBoiteCours, defilementCours_});
-    // « S'exercer » mène au nœud de l'exercice dans le sommaire, par suivreLien.
-    const auto sExercer = [](TdonneesCommunes& dd) {
-        dd.cibleLien = dd.lienPourSexercer;
-        suivreLien(dd);
-    };
+    // « S'exercer » mène au nœud de l'exercice dans le sommaire ; « Retour » revient à la
+    // dernière page de l'historique, sans l'y remettre.
     relier(boutonLie(c.BoutonPourSexercer, static_cast<int>(Tpicto::PourSexercer), contenuCours_,
                      662, 20),
-           sExercer);
+           &BoutonPourSexercerClick);
     relier(boutonLie(c.BoutonPourSexercerSF, static_cast<int>(Tpicto::PourSexercer), contenuCours_,
                      662, 20),
-           sExercer);
-    // « Retour » revient à la dernière page de l'historique, sans l'y remettre.
-    const auto retour = [](TdonneesCommunes& dd) {
-        if (dd.nombreHistorique == 0) {
-            return;
-        }
-        dd.cibleLien = depilerHistorique(dd);
-        dd.retourEnCours = true;
-        suivreLien(dd);
-        dd.retourEnCours = false;
-    };
+           &BoutonPourSexercerClick);
     relier(boutonLie(c.BoutonRetour, static_cast<int>(Tpicto::Retour), contenuCours_, 680, 20),
-           retour);
+           &BoutonRetourClick);
     relier(boutonLie(c.BoutonRetourSF, static_cast<int>(Tpicto::Retour), contenuCours_, 680, 20),
-           retour);
+           &BoutonRetourClick);
     c.BoutonPourSexercer.visible = false;
     c.BoutonPourSexercerSF.visible = false;
     // La zone du cours prend la largeur cliente moins 15 ; sa hauteur minimale est la
@@ -411,8 +402,10 @@ QWidget* TFenetrePrincipale::construirePageCours() {
     const int clientHauteur = defilementCours_->height();
     zone->boite.largeur = clientLargeur - 15;
     zone->boite.hauteur = clientHauteur - 1;
+    zone->tailleParLaBoite = true;
     d_.hauteurCours = clientHauteur - 1;
     defilementCours_->setWidget(contenuCours_);
+    suiviCours_ = std::make_unique<TsuiviCours>(defilementCours_, contenuCours_);
     return feuille;
 }
 
@@ -756,9 +749,7 @@ void TFenetrePrincipale::synchroniser() {
         boite->suivreBoite();
         boite->update();
     }
-    if (TzoneAffichage* cours = d_.zoneCours.get(); cours != nullptr && cours->boite != nullptr) {
-        contenuCours_->resize(cours->boite->largeur + 15, cours->boite->hauteur);
-    }
+    suiviCours_->suivre(d_);
 
     for (auto& [etat, arbre] : arbres_) {
         for (int i = 0; i < arbre->nombreNoeuds(); ++i) {

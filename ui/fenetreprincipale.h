@@ -24,6 +24,7 @@ class QStackedWidget;
 class QStatusBar;
 class Tplateforme;
 class TplateformeQt;
+class TsuiviCours;
 class TarbreWidget;
 class TbarreOnglets;
 class TboutonImage;
@@ -113,6 +114,7 @@ private:
     TdonneesCommunes& d_;
     std::unique_ptr<TcontrolesFenetre> controles_;
     std::unique_ptr<TplateformeQt> plateformePropre_;
+    std::unique_ptr<TsuiviCours> suiviCours_;
     Tplateforme* plateforme_ = nullptr;
     std::unique_ptr<Tarbre> etatTheme_;
     std::unique_ptr<Tarbre> etatAlphabetique_;

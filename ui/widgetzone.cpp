@@ -64,6 +64,9 @@ void TwidgetZone::mouseReleaseEvent(QMouseEvent* evenement) {
 }
 
 void TwidgetZone::resizeEvent(QResizeEvent*) {
+    if (tailleParLaBoite) {
+        return;
+    }
     boite.largeur = width();
     boite.hauteur = height();
 }

@@ -31,6 +31,11 @@ public:
     // Recopie la taille, la couleur et la visibilité de la boîte vers le widget.
     void suivreBoite();
 
+    // La boîte seule fixe la taille du widget (zone du cours, que la page allonge) : un
+    // redimensionnement du widget, comme celui qu'un onglet reçoit en retard quand il se
+    // montre, ne la réécrit pas.
+    bool tailleParLaBoite = false;
+
 protected:
     void paintEvent(QPaintEvent* evenement) override;
     void mousePressEvent(QMouseEvent* evenement) override;

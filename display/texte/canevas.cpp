@@ -226,7 +226,10 @@ void Tcanevas::appliquerCrayon() {
         return;
     }
     QPen crayon(enQColor(couleurCrayon_));
-    crayon.setWidth(largeurCrayon_ == 1 ? 0 : largeurCrayon_);
+    // Un trait d'un pixel reste d'un pixel d'écran à la densité 1 (crayon cosmétique) ; sur
+    // une surface agrandie (écran de densité 2), il s'épaissit avec elle.
+    const bool agrandi = peintre_.deviceTransform().m11() > 1.01;
+    crayon.setWidth(largeurCrayon_ == 1 && !agrandi ? 0 : largeurCrayon_);
     crayon.setStyle(styleCrayon_);
     crayon.setCapStyle(Qt::FlatCap);
     crayon.setJoinStyle(Qt::MiterJoin);

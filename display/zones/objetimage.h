@@ -1,7 +1,9 @@
 #pragma once
 
 // Objet de genre 18 : une image lue dans un fichier du dossier du programme, dessinée sans
-// mise à l'échelle avec son coin haut-gauche en (x, y). L'objet possède l'image.
+// mise à l'échelle avec son coin haut-gauche en (x, y). L'objet possède l'image. Sur un écran
+// de densité 2, l'image double voisine (« nom@2x.jpg » pour « nom.jpg »), lue au premier
+// dessin, est peinte à sa place à la même taille logique, pour rester nette.
 
 #include "display/zones/objetzone.h"
 
@@ -18,4 +20,14 @@ public:
     double y = 0;
     QImage image;
     std::string fichier;
+    std::string chemin; // chemin complet du fichier lu
+
+    // Nom de l'image double d'un fichier : « @2x » avant l'extension.
+    static std::string cheminDouble(const std::string& chemin);
+
+private:
+    const QImage* imagePour(double densite);
+
+    QImage imageDouble_;
+    bool doubleCherchee_ = false;
 };

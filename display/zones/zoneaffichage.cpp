@@ -403,6 +403,7 @@ int ajouterImage(TzoneAffichage& zone, std::string_view fichier, double colonne,
         }
         const std::string chemin =
             dossierImages.empty() ? image->fichier : dossierImages + "/" + image->fichier;
+        image->chemin = chemin;
         image->visible =
             !image->fichier.empty() && image->image.load(QString::fromStdString(chemin));
     }

@@ -22,3 +22,4 @@ int commandeParcours(const std::vector<std::string>& arguments);
 int commandeQuestions(const std::vector<std::string>& arguments);
 int commandeJuger(const std::vector<std::string>& arguments);
 int commandeImagiciel(const std::vector<std::string>& arguments);
+int commandePage(const std::vector<std::string>& arguments);

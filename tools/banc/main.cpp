@@ -42,6 +42,12 @@ constexpr std::array sousCommandes{
                  "exercice INDEX [--graine S] [--question Q] [--reponse R]... [--cases N,N] "
                  "[--solution] [--png FICHIER]\n"
                  "      --png : l'énoncé (cases, figure, champs) et la solution dessinés en PNG"},
+    SousCommande{
+        "page", &commandePage,
+        "page ID [--dossier DOSSIER] --png FICHIER\n"
+        "      la zone du cours montrant la page ID comme la fenêtre (images lues dans\n"
+        "      DOSSIER, par défaut le dossier du programme construit)\n"
+        "      → {\"zones\", \"boutons\", \"boutons_lien\", \"savoir_faire\", \"image\"…}"},
     SousCommande{"questions", &commandeQuestions,
                  "questions [--chapitre N] [--graines N]\n"
                  "      chaque question de chaque exercice, N graines : lignes de l'énoncé,\n"

@@ -13,6 +13,7 @@
 #include "tools/banc/arguments.h"
 #include "tools/banc/exemplesfigure.h"
 #include "tools/banc/exemplestableaux.h"
+#include "tools/banc/zonesjson.h"
 
 #include <QImage>
 #include <QPainter>
@@ -112,15 +113,7 @@ int commandeRendre(const std::vector<std::string>& brut) {
         std::cerr << "calvane-banc rendre : impossible d'écrire « " << *png << " »\n";
         return 2;
     }
-    nlohmann::json zones = nlohmann::json::array();
-    for (int i = 0; i < liste.nombre; ++i) {
-        const TzoneCliquable& z = liste.zones[static_cast<std::size_t>(i)];
-        zones.push_back({{"x", z.bordGauche},
-                         {"y", z.bordHaut},
-                         {"largeur", z.bordDroit - z.bordGauche},
-                         {"hauteur", z.bordBas - z.bordHaut},
-                         {"cible", z.cible}});
-    }
+    const nlohmann::json zones = zonesEnJson(liste);
     nlohmann::json sortie = {{"fin_x", static_cast<long long>(x)}, {"zones", zones}};
     std::cout << sortie.dump() << "\n";
     return 0;
