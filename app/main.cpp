@@ -4,6 +4,7 @@
 // des messages.
 
 #include "analysis/nombres/hasard.h"
+#include "content/index/ouvririnfo.h"
 #include "core/clelien.h"
 #include "core/donneescommunes.h"
 #include "core/verificateurs/verificateurs.h"
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
     installerResolveurCles(&identifiantDeCle);
     inscrireVerificateurs();
     inscrireChapitres();
+    inscrireIndex();
     auto donnees = std::make_unique<TdonneesCommunes>();
     TFenetrePrincipale fenetre(*donnees);
     fenetre.show();

@@ -45,7 +45,7 @@ protected:
         fenetre->show();
         fenetre->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
-        QTest::mouseClick(fenetre->boutonEntree(), Qt::LeftButton);
+        QTest::mouseClick(fenetre->zoneAccueil(), Qt::LeftButton, {}, QPoint(395, 520));
     }
 
     void TearDown() override {
@@ -112,7 +112,7 @@ TEST_F(Fenetre, DemarreSurLAccueilPuisEntreeMontreLeSommaire) {
     EXPECT_TRUE(neuve.accueilMontre());
     EXPECT_EQ(neuve.size(), QSize(800, 600));
     EXPECT_EQ(neuve.windowTitle(), QStringLiteral("calvane 3e édition 2003"));
-    QTest::mouseClick(neuve.boutonEntree(), Qt::LeftButton);
+    QTest::mouseClick(neuve.zoneAccueil(), Qt::LeftButton, {}, QPoint(395, 520));
     EXPECT_FALSE(neuve.accueilMontre());
     EXPECT_EQ(neuve.feuilles()->currentIndex(), 0);
     EXPECT_EQ(autre.plateforme, &p);
@@ -124,7 +124,7 @@ TEST_F(Fenetre, AvecSaPlateformeQtLaFigureDeLEnonceSePlaceDansLaFenetre) {
     TdonneesCommunes autre;
     TFenetrePrincipale neuve(autre);
     neuve.show();
-    QTest::mouseClick(neuve.boutonEntree(), Qt::LeftButton);
+    QTest::mouseClick(neuve.zoneAccueil(), Qt::LeftButton, {}, QPoint(395, 520));
     autre.PageControle->pageActive = Onglet::Exercices;
     placerFigureEnonceCarree(autre);
     neuve.synchroniser();
@@ -147,8 +147,8 @@ TEST_F(Fenetre, AuClavierEntreeQuitteLAccueilEtTabParcourtLesArbres) {
     neuve.show();
     neuve.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&neuve));
-    ASSERT_TRUE(neuve.boutonEntree()->hasFocus()) << "le focus attend sur « Entrée »";
-    QTest::keyClick(neuve.boutonEntree(), Qt::Key_Return);
+    ASSERT_TRUE(neuve.zoneAccueil()->hasFocus()) << "le focus attend sur « Entrée »";
+    QTest::keyClick(neuve.zoneAccueil(), Qt::Key_Return);
     EXPECT_FALSE(neuve.accueilMontre());
     std::vector<QWidget*> vus;
     for (int i = 0; i < 12; ++i) {
@@ -275,7 +275,8 @@ TEST_F(Fenetre, EntreeDansUnChampSoumetLaReponseEtTermineLaQuestion) {
     EXPECT_TRUE(fenetre->bouton(*d.BoutonSommaire)->hasFocus());
     EXPECT_FALSE(d.exerciceEnCours);
     EXPECT_EQ(d.exercicesTraites, 1);
-    EXPECT_EQ(plateforme.nombre(TplateformeScriptee::Appel::DemarrerMinuterie), 1);
+    // L'animation de l'accueil au démarrage, puis Timer à la fin de la question.
+    EXPECT_EQ(plateforme.nombre(TplateformeScriptee::Appel::DemarrerMinuterie), 2);
 }
 
 TEST_F(Fenetre, UnChampVideEstRefuseSansJugement) {
