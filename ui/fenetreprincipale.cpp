@@ -6,6 +6,7 @@
 #include "core/controles/arbre.h"
 #include "core/controles/controlesfenetre.h"
 #include "core/donneescommunes.h"
+#include "core/exercice/bilan.h"
 #include "core/exercice/cases.h"
 #include "core/exercice/exercice.h"
 #include "core/exercice/soumission.h"
@@ -546,7 +547,7 @@ QWidget* TFenetrePrincipale::construirePageExercice() {
     barreEtat_->setGeometry(0, hauteurFeuille - hauteurBarreEtat, largeurFeuille, hauteurBarreEtat);
     colorer(barreEtat_, fondScore);
     liaisons_.push_back({&c.ZoneScoreExercice, barreEtat_});
-    c.ZoneScoreExercice.texte = "                        Score : ";
+    c.ZoneScoreExercice.texte = ligneScore();
 
     setTabOrder(champs_[0].second, champs_[1].second);
     setTabOrder(champs_[1].second, champs_[2].second);
