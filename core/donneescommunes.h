@@ -12,6 +12,8 @@
 // numérotent à partir de 1 (TtableauUn) et les textes bornés se coupent à leur longueur
 // maximale (TchaineBornee).
 
+#include "analysis/jugement/genresreponse.h"
+#include "analysis/jugement/verdict.h"
 #include "core/chaineborne.h"
 #include "core/exercice/casechoix.h"
 #include "core/exercice/etiquettecase.h"
@@ -175,14 +177,14 @@ struct TdonneesCommunes {
     TtableauUn<TchaineBornee<120>, 3> lettresPermises;
     TtableauUn<bool, 3> reponseVidePermise;
     std::uint8_t nombreChamps = 0;
-    TtableauUn<std::uint8_t, 3> typeReponse{std::uint8_t{7}};
+    TtableauUn<TgenreReponse, 3> typeReponse{TgenreReponse::nombre};
     TtableauUn<double, 3> valeurAttendue;
     TtableauUn<TchaineBornee<120>, 3> reponseAttendue;
     TchaineBornee<120> lettresPoints;
     TtableauUn<double, 3> precision{1e-9};
 
     // 39–45. Verdict, essai et cases cliquables.
-    std::uint8_t codeVerdict = 0;
+    Tverdict codeVerdict = Tverdict::aucun;
     int essai = 1;
     std::uint8_t caseJuste = 0;
     std::uint8_t nombreCases = 0;
@@ -213,6 +215,9 @@ struct TdonneesCommunes {
 
     // Ajout : la couche plateforme par laquelle passent les effets hors du programme.
     Tplateforme* plateforme = nullptr;
+    // Ajout : le verdict de chaque champ jugé à la dernière soumission (aucun pour un champ
+    // que le jugement n'a pas atteint).
+    TtableauUn<Tverdict, 3> verdictsChamps{Tverdict::aucun};
 };
 
 // Donne aux champs leurs valeurs de départ (les textes libres et le titre restent tels

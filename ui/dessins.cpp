@@ -138,7 +138,7 @@ void dessinerPicto(QPainter& p, Tpicto picto, const QRectF& rect, bool actif, bo
     p.restore();
 }
 
-QImage imageVerdict(Tverdict verdict, double rapport) {
+QImage imageVerdict(TimageVerdict verdict, double rapport) {
     const int cote = static_cast<int>(coteVerdict * rapport + 0.5);
     QImage image(cote, cote, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(rapport);
@@ -153,14 +153,14 @@ QImage imageVerdict(Tverdict verdict, double rapport) {
     p.setPen(QPen(Qt::white, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     switch (verdict) {
-    case Tverdict::Exacte:
+    case TimageVerdict::Exacte:
         p.drawPolyline(QPolygonF({QPointF(11, 21), QPointF(17, 28), QPointF(29, 12)}));
         break;
-    case Tverdict::Fausse:
+    case TimageVerdict::Fausse:
         p.drawLine(QPointF(13, 13), QPointF(27, 27));
         p.drawLine(QPointF(27, 13), QPointF(13, 27));
         break;
-    case Tverdict::Incorrecte: {
+    case TimageVerdict::Incorrecte: {
         QFont police(QStringLiteral("Liberation Sans"));
         police.setBold(true);
         police.setPixelSize(26);
@@ -168,7 +168,7 @@ QImage imageVerdict(Tverdict verdict, double rapport) {
         p.drawText(r, Qt::AlignCenter, QStringLiteral("?"));
         break;
     }
-    case Tverdict::Solution:
+    case TimageVerdict::Solution:
         p.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap));
         for (int i = 0; i < 3; ++i) {
             p.drawLine(QPointF(12, 13 + 7 * i), QPointF(28 - 4 * (i == 2), 13 + 7 * i));

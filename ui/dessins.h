@@ -29,7 +29,7 @@ enum class Tpicto {
 };
 
 // Les images de verdict posées dans la zone de la solution.
-enum class Tverdict { Exacte, Fausse, Incorrecte, Solution };
+enum class TimageVerdict { Exacte, Fausse, Incorrecte, Solution };
 
 // Taille, en pixels logiques, du bouton qui porte le dessin.
 QSize taillePicto(Tpicto picto);
@@ -44,7 +44,7 @@ inline constexpr int hauteurCalculatrice = 60;
 
 // Image de verdict de coteVerdict × coteVerdict pixels logiques, tracée au rapport de pixels
 // donné (2 pour un écran à 200 %).
-QImage imageVerdict(Tverdict verdict, double rapportPixels);
+QImage imageVerdict(TimageVerdict verdict, double rapportPixels);
 
 // Image de la calculatrice (largeurCalculatrice × hauteurCalculatrice pixels logiques).
 QImage imageCalculatrice(double rapportPixels);

@@ -706,11 +706,11 @@ void TFenetrePrincipale::demarrer() {
 
     // Images du produit, tracées à la densité de l'écran.
     const double rapport = screen() != nullptr ? screen()->devicePixelRatio() : 1.0;
-    const std::pair<TimageFenetre*, Tverdict> verdicts[] = {
-        {&c.ImageExacte, Tverdict::Exacte},
-        {&c.ImageFausse, Tverdict::Fausse},
-        {&c.ImageIncorrecte, Tverdict::Incorrecte},
-        {&c.ImageSolution, Tverdict::Solution}};
+    const std::pair<TimageFenetre*, TimageVerdict> verdicts[] = {
+        {&c.ImageExacte, TimageVerdict::Exacte},
+        {&c.ImageFausse, TimageVerdict::Fausse},
+        {&c.ImageIncorrecte, TimageVerdict::Incorrecte},
+        {&c.ImageSolution, TimageVerdict::Solution}};
     for (const auto& [image, verdict] : verdicts) {
         images_.push_back(std::make_unique<QImage>(imageVerdict(verdict, rapport)));
         image->image = images_.back().get();

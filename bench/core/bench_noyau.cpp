@@ -1,6 +1,8 @@
 // Mesures du noyau : le jugement d'une réponse à trois champs de bout en bout, sans fenêtre,
-// de validerReponse jusqu'à terminerQuestion (solution écrite, score, boutons).
+// de validerReponse jusqu'à terminerQuestion (comparaison des trois expressions, solution
+// écrite, score, boutons).
 
+#include "analysis/jugement/genresreponse.h"
 #include "core/controles/champsaisie.h"
 #include "core/donneescommunes.h"
 #include "core/exercice/champsreponse.h"
@@ -8,9 +10,9 @@
 #include "core/exercice/exercice.h"
 #include "core/exercice/repartition.h"
 #include "core/exercice/soumission.h"
-#include "core/exercice/verdict.h"
 #include "core/plateforme/plateformescriptee.h"
 #include "core/plateforme/sansfenetre.h"
+#include "core/verificateurs/verificateurs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,15 +26,10 @@ void poserTroisChamps(TdonneesCommunes& d) {
     for (int k = 1; k <= 3; ++k) {
         d.reponseAttendue[k] = "x^2+6x+" + std::to_string(k);
         d.lettresPermises[k] = "x";
+        d.typeReponse[k] = TgenreReponse::developpee;
     }
     d.texte1 = "$nLa solution : $5x$1 ...";
     ajouterLigneEnonce(d, "Développer et réduire :", 2);
-}
-
-// Correcteur de mesure : comparaison des textes, sans l'analyse des expressions.
-int comparerTextes(TdonneesCommunes& d, int k) {
-    return d.reponseDonnee[k].texte() == d.reponseAttendue[k].texte() ? verdict::exact
-                                                                      : verdict::faux;
 }
 
 void BM_JugerTroisChamps(benchmark::State& etat) {
@@ -41,7 +38,7 @@ void BM_JugerTroisChamps(benchmark::State& etat) {
     TplateformeScriptee& plateforme = monde.plateforme;
     inscrireUniteChapitre(
         2, {poserTroisChamps, jugerReponseStandard, ecrireSolutionPreparee, nullptr});
-    inscrireCorrecteurChamp(comparerTextes);
+    inscrireVerificateurs();
     d.numeroExercice = 30;
     for (auto _ : etat) {
         etat.PauseTiming();

@@ -26,7 +26,7 @@ void jugerUnChamp(benchmark::State& etat, ChampMesure champ) {
     TplateformeScriptee& plateforme = monde.plateforme;
     inscrireVerificateurs();
     d.nombreChamps = 1;
-    d.typeReponse[1] = static_cast<std::uint8_t>(champ.type);
+    d.typeReponse[1] = static_cast<TgenreReponse>(champ.type);
     d.reponseAttendue[1] = champ.attendu;
     d.valeurAttendue[1] = champ.valeur;
     d.lettresPermises[1] = champ.lettres;

@@ -154,12 +154,22 @@ void poserQuestion(TdonneesCommunes& d, bool suite) {
         d.numeroQuestion += 1;
     }
 
+    // Tout ce que la question possède repart de sa valeur de départ : rien d'une question
+    // précédente ne se juge ni ne s'écrit dans la suivante.
     for (int k = 1; k <= 3; ++k) {
         d.reponseDonnee[k].clear();
+        d.valeurDonnee[k] = 0;
         d.lettresPermises[k].clear();
         d.precision[k] = 1e-9;
-        d.typeReponse[k] = 7;
+        d.typeReponse[k] = TgenreReponse::nombre;
+        d.reponseAttendue[k].clear();
+        d.valeurAttendue[k] = 0;
     }
+    d.codeVerdict = Tverdict::aucun;
+    d.verdictsChamps.remplir(Tverdict::aucun);
+    d.texte1.clear();
+    d.texte2.clear();
+    d.texte3.clear();
     d.nombreCases = 0;
     d.champAReprendre = 1;
     d.solutionPermise = false;

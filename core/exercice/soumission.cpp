@@ -1,5 +1,6 @@
 #include "core/exercice/soumission.h"
 
+#include "analysis/jugement/verdict.h"
 #include "analysis/texte/texteutf8.h"
 #include "core/controles/arbre.h"
 #include "core/controles/barreetat.h"
@@ -12,7 +13,6 @@
 #include "core/exercice/enonce.h"
 #include "core/exercice/exercice.h"
 #include "core/exercice/repartition.h"
-#include "core/exercice/verdict.h"
 #include "core/exercice/verdicts.h"
 #include "core/plateforme/plateforme.h"
 #include "display/tableaux/objetdiagramme.h"
@@ -28,10 +28,6 @@ namespace {
 TcorrecteurChamp& correcteurInscrit() {
     static TcorrecteurChamp correcteur;
     return correcteur;
-}
-
-bool exactOuMalEcrit(int v) {
-    return v == verdict::exact || v == verdict::malEcrit;
 }
 
 void rendreModifiables(TdonneesCommunes& d, bool modifiables) {
@@ -76,17 +72,6 @@ void activerOnglet(TdonneesCommunes& d, Onglet onglet) {
     }
 }
 
-void marquerExact(TdonneesCommunes& d) {
-    d.codeVerdict = verdict::exact;
-    d.questionTerminee = true;
-    verdictExact(d);
-}
-
-void nonCompte(TdonneesCommunes& d, int champ) {
-    d.essai -= 1;
-    d.champAReprendre = static_cast<std::uint8_t>(champ);
-}
-
 } // namespace
 
 void inscrireCorrecteurChamp(TcorrecteurChamp correcteur) {
@@ -97,24 +82,20 @@ TcorrecteurChamp correcteurChampInscrit() {
     return correcteurInscrit();
 }
 
-int jugerChamp(TdonneesCommunes& d, int k) {
+Tverdict jugerChamp(TdonneesCommunes& d, int k) {
     if (k < 1 || k > 3) {
-        return verdict::illisible;
+        return Tverdict::illisible;
     }
-    if (d.reponseVidePermise[k]) {
-        const bool attenduVide = d.reponseAttendue[k].empty();
-        const bool donneVide = d.reponseDonnee[k].empty();
-        if (attenduVide && donneVide) {
-            return verdict::exact;
-        }
-        if (attenduVide != donneVide) {
-            return verdict::faux;
-        }
+    Tverdict v = Tverdict::illisible;
+    const bool attenduVide = d.reponseAttendue[k].empty();
+    const bool donneVide = d.reponseDonnee[k].empty();
+    if (d.reponseVidePermise[k] && (attenduVide || donneVide)) {
+        v = attenduVide && donneVide ? Tverdict::exact : Tverdict::faux;
+    } else if (const auto& correcteur = correcteurInscrit()) {
+        v = correcteur(d, k);
     }
-    if (const auto& correcteur = correcteurInscrit()) {
-        return correcteur(d, k);
-    }
-    return verdict::illisible;
+    d.verdictsChamps[k] = v;
+    return v;
 }
 
 void validerReponse(TdonneesCommunes& d) {
@@ -149,6 +130,7 @@ void validerReponse(TdonneesCommunes& d) {
     montrer(d.BoutonCorrection, false);
     d.points = 0;
     d.champAReprendre = 1;
+    d.verdictsChamps.remplir(Tverdict::aucun);
 
     if (d.solutionDemandee) {
         d.questionTerminee = true;
@@ -194,129 +176,138 @@ void jugerReponseStandard(TdonneesCommunes& d) {
     }
 }
 
-void verifierUneReponse(TdonneesCommunes& d) {
-    const int v = jugerChamp(d, 1);
-    d.codeVerdict = static_cast<std::uint8_t>(v);
-    if (v == verdict::illisible || v == verdict::malEcrit) {
+namespace {
+
+// La formule des points d'une réponse exacte, écrite une seule fois.
+int pointsExacts(const TdonneesCommunes& d, Tnotation notation) {
+    switch (notation) {
+    case Tnotation::premierEssai:
+        return (2 - d.essai) * d.bareme;
+    case Tnotation::deuxPointsParEssai:
+        return d.bareme - 2 * (d.essai - 1);
+    case Tnotation::pointParEssai:
+        return d.bareme - d.essai + 1;
+    case Tnotation::essaiUnique:
+        return d.bareme;
+    }
+    return 0;
+}
+
+} // namespace
+
+void conclureQuestion(TdonneesCommunes& d, Tverdict verdict, Tnotation notation) {
+    d.codeVerdict = verdict;
+    switch (verdict) {
+    case Tverdict::exact:
+        d.points = pointsExacts(d, notation);
+        d.questionTerminee = true;
+        verdictExact(d);
+        break;
+    case Tverdict::illisible:
+    case Tverdict::malEcrit:
         d.essai -= 1;
-    } else if (v == verdict::exact) {
-        d.points = d.bareme < 3 ? (2 - d.essai) * d.bareme : d.bareme - 2 * (d.essai - 1);
-        marquerExact(d);
-    } else {
+        break;
+    default:
+        d.codeVerdict = Tverdict::faux;
         verdictFaux(d);
+        if (notation == Tnotation::essaiUnique) {
+            d.points = 0;
+            d.questionTerminee = true;
+        }
+        break;
+    }
+}
+
+void verifierUneReponse(TdonneesCommunes& d) {
+    const Tverdict v = jugerChamp(d, 1);
+    conclureQuestion(d, v, d.bareme < 3 ? Tnotation::premierEssai : Tnotation::deuxPointsParEssai);
+    if (d.codeVerdict == Tverdict::faux) {
         d.solutionPermise = d.essai > 2;
     }
 }
 
-void verifierDeuxReponses(TdonneesCommunes& d) {
-    const int ra = jugerChamp(d, 1);
-    d.codeVerdict = static_cast<std::uint8_t>(ra);
-    if (ra == verdict::illisible) {
-        nonCompte(d, 1);
-        return;
-    }
-    const int rb = jugerChamp(d, 2);
-    if (rb == verdict::illisible) {
-        nonCompte(d, 2);
-        return;
-    }
-    if (ra == verdict::exact && rb == verdict::exact) {
-        marquerExact(d);
-        d.points = d.bareme - 2 * (d.essai - 1);
-        return;
-    }
-    if (ra == verdict::malEcrit && exactOuMalEcrit(rb)) {
-        nonCompte(d, 1);
-        return;
-    }
-    if (rb == verdict::malEcrit && ra == verdict::exact) {
-        nonCompte(d, 2);
-        return;
-    }
-    verdictFaux(d);
-    d.solutionPermise = d.essai > 2;
-    if (!exactOuMalEcrit(ra)) {
-        ajouterMessage(d, "La réponse a est fausse.");
-        d.champAReprendre = 1;
-        if (d.premierFauxSeulement) {
-            return;
-        }
-    }
-    if (!exactOuMalEcrit(rb) && !(d.typeReponse[2] == 30 && ra == verdict::faux)) {
-        ajouterMessage(d, "La réponse b est fausse.");
-    }
-}
+namespace {
 
-void verifierTroisReponses(TdonneesCommunes& d) {
-    int r[4] = {};
-    for (int k = 1; k <= 3; ++k) {
+// Jugement de deux ou trois champs, dans l'ordre ; le premier champ illisible arrête le
+// jugement et n'est pas compté. Ensuite, tout exact : la question est finie ; un champ mal
+// écrit dont les précédents sont exacts et les suivants justes : non compté, reprise sur
+// lui ; sinon faux, avec « La réponse x est fausse. » pour chaque champ dont la valeur est
+// fausse.
+void verifierPlusieursReponses(TdonneesCommunes& d, int n) {
+    TtableauUn<Tverdict, 3> r{Tverdict::aucun};
+    for (int k = 1; k <= n; ++k) {
         r[k] = jugerChamp(d, k);
-        if (k == 1) {
-            d.codeVerdict = static_cast<std::uint8_t>(r[1]);
-        }
-        if (r[k] == verdict::illisible) {
-            nonCompte(d, k);
+        if (r[k] == Tverdict::illisible) {
+            conclureQuestion(d, Tverdict::illisible, Tnotation::deuxPointsParEssai);
+            d.champAReprendre = static_cast<std::uint8_t>(k);
             return;
         }
     }
-    const int ra = r[1];
-    const int rb = r[2];
-    const int rc = r[3];
-    if (ra == verdict::exact && rb == verdict::exact && rc == verdict::exact) {
-        marquerExact(d);
-        d.points = d.bareme - 2 * (d.essai - 1);
+    bool toutExact = true;
+    for (int k = 1; k <= n; ++k) {
+        toutExact = toutExact && r[k] == Tverdict::exact;
+    }
+    if (toutExact) {
+        conclureQuestion(d, Tverdict::exact, Tnotation::deuxPointsParEssai);
         return;
     }
-    if (ra == verdict::malEcrit && exactOuMalEcrit(rb) && exactOuMalEcrit(rc)) {
-        nonCompte(d, 1);
-        return;
+    for (int k = 1; k <= n; ++k) {
+        bool precedentsExacts = true;
+        bool suivantsJustes = true;
+        for (int j = 1; j <= n; ++j) {
+            precedentsExacts = precedentsExacts && (j >= k || r[j] == Tverdict::exact);
+            suivantsJustes = suivantsJustes && (j <= k || valeurJuste(r[j]));
+        }
+        if (r[k] == Tverdict::malEcrit && precedentsExacts && suivantsJustes) {
+            conclureQuestion(d, Tverdict::malEcrit, Tnotation::deuxPointsParEssai);
+            d.champAReprendre = static_cast<std::uint8_t>(k);
+            return;
+        }
     }
-    if (rb == verdict::malEcrit && ra == verdict::exact && exactOuMalEcrit(rc)) {
-        nonCompte(d, 2);
-        return;
-    }
-    if (rc == verdict::malEcrit && ra == verdict::exact && rb == verdict::exact) {
-        nonCompte(d, 3);
-        return;
-    }
-    verdictFaux(d);
-    d.champAReprendre = 0;
+    conclureQuestion(d, Tverdict::faux, Tnotation::deuxPointsParEssai);
     d.solutionPermise = d.essai > 2;
+    d.champAReprendre = 0;
     static constexpr const char* messages[4] = {
         "", "La réponse a est fausse.", "La réponse b est fausse.", "La réponse c est fausse."};
-    for (int k = 1; k <= 3; ++k) {
-        if (exactOuMalEcrit(r[k])) {
+    for (int k = 1; k <= n; ++k) {
+        if (valeurJuste(r[k])) {
             continue;
         }
-        const bool messageOmis =
-            k == 3 && d.typeReponse[3] == 30 && (ra == verdict::faux || rb == verdict::faux);
-        if (!messageOmis) {
+        // Le dernier champ vrai ou faux se tait quand un champ précédent est faux.
+        bool precedentFaux = false;
+        for (int j = 1; j < k; ++j) {
+            precedentFaux = precedentFaux || r[j] == Tverdict::faux;
+        }
+        if (!(k == n && k > 1 && d.typeReponse[k] == TgenreReponse::vraiFaux && precedentFaux)) {
             ajouterMessage(d, messages[k]);
         }
         if (d.champAReprendre == 0) {
             d.champAReprendre = static_cast<std::uint8_t>(k);
         }
-        if (k < 3 && d.premierFauxSeulement) {
+        if (k < n && d.premierFauxSeulement) {
             break;
         }
     }
-    if (d.champAReprendre == 0) {
+    // À deux champs, la reprise reste sur le champ a quand seul le champ b est faux.
+    if (d.champAReprendre == 0 || n == 2) {
         d.champAReprendre = 1;
     }
 }
 
+} // namespace
+
+void verifierDeuxReponses(TdonneesCommunes& d) {
+    verifierPlusieursReponses(d, 2);
+}
+
+void verifierTroisReponses(TdonneesCommunes& d) {
+    verifierPlusieursReponses(d, 3);
+}
+
 void verifierChoixUnique(TdonneesCommunes& d) {
-    d.questionTerminee = true;
     const int juste = d.caseJuste;
-    if (juste >= 1 && juste <= nombreMaxCases && d.cases[juste].choisie) {
-        d.codeVerdict = verdict::exact;
-        d.points = d.bareme;
-        verdictExact(d);
-    } else {
-        d.codeVerdict = verdict::faux;
-        d.points = 0;
-        verdictFaux(d);
-    }
+    const bool exact = juste >= 1 && juste <= nombreMaxCases && d.cases[juste].choisie;
+    conclureQuestion(d, exact ? Tverdict::exact : Tverdict::faux, Tnotation::essaiUnique);
 }
 
 void verifierFigure(TdonneesCommunes& d) {
@@ -327,7 +318,7 @@ void verifierFigure(TdonneesCommunes& d) {
     const bool barres = diagramme->typeDiagramme == Tdiagramme::barres;
     const auto& attendues = d.zoneFigure->entiers;
     const int n = std::min<int>(diagramme->nbCategories, Tdiagramme::categoriesMaximum);
-    d.texte2.clear();
+    std::string message;
     for (int i = 1; i <= n && static_cast<std::size_t>(i) < attendues.size(); ++i) {
         const int attendue = attendues[static_cast<std::size_t>(i)];
         const int actuelle = diagramme->valeurs[static_cast<std::size_t>(i - 1)];
@@ -336,19 +327,18 @@ void verifierFigure(TdonneesCommunes& d) {
         }
         const char* mot =
             attendue < actuelle ? (barres ? "grande" : "grand") : (barres ? "petite" : "petit");
-        d.texte2 =
+        message =
             std::string(barres ? "La barre pour la catégorie" : "Le secteur pour la catégorie") +
             " \" " + diagramme->libelles[static_cast<std::size_t>(i - 1)] + " \" est trop " + mot +
             ".";
         break;
     }
-    if (!d.texte2.empty()) {
-        verdictFaux(d);
-        ajouterLigneSolution(d, d.texte2, 3.5);
+    if (!message.empty()) {
+        conclureQuestion(d, Tverdict::faux, Tnotation::pointParEssai);
+        ajouterLigneSolution(d, message, 3.5);
         return;
     }
-    d.points = d.bareme - d.essai + 1;
-    marquerExact(d);
+    conclureQuestion(d, Tverdict::exact, Tnotation::pointParEssai);
     diagramme->fige = true;
 }
 

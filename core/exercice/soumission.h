@@ -5,23 +5,44 @@
 // solution, fin de la question avec la solution et le score, délai d'un battement avant
 // les boutons Suite et Sommaire.
 
+#include "analysis/jugement/verdict.h"
+
 #include <functional>
 #include <string_view>
 
 struct TdonneesCommunes;
 
 // Correcteur d'un champ de réponse : juge le champ k (1 à 3) selon son genre de réponse
-// typeReponse[k], écrit ses messages et rend le code de verdict. La couche d'analyse
-// l'inscrit au démarrage.
-using TcorrecteurChamp = std::function<int(TdonneesCommunes&, int)>;
+// typeReponse[k], écrit ses messages et rend le verdict. La couche d'analyse l'inscrit au
+// démarrage.
+using TcorrecteurChamp = std::function<Tverdict(TdonneesCommunes&, int)>;
 void inscrireCorrecteurChamp(TcorrecteurChamp correcteur);
 // Le correcteur inscrit (vide s'il n'y en a pas), pour qu'un outil puisse l'envelopper.
 TcorrecteurChamp correcteurChampInscrit();
 
 // Juge le champ k : une réponse vide permise est exacte si l'attendu est vide aussi, fausse
 // si un seul des deux l'est ; sinon le correcteur inscrit décide (sans correcteur, le champ
-// est illisible : verdict 6).
-int jugerChamp(TdonneesCommunes& d, int k);
+// est illisible : verdict 6). Le verdict est noté dans verdictsChamps[k].
+Tverdict jugerChamp(TdonneesCommunes& d, int k);
+
+// Les règles de points d'une question, selon l'essai compté où la réponse est exacte.
+enum class Tnotation {
+    premierEssai,       // le barème au premier essai, rien ensuite : (2 − essai) × barème
+    deuxPointsParEssai, // barème − 2 × (essai − 1)
+    pointParEssai,      // barème − (essai − 1)
+    essaiUnique,        // une seule réponse jugée : le barème si elle est exacte, 0 sinon
+};
+
+// La fin d'un jugement, seule à écrire codeVerdict, questionTerminee et points :
+// codeVerdict := verdict ; exact, la question est terminée avec les points de la notation,
+// bip et image « exacte » ; faux, son et image « fausse », et avec essaiUnique la question
+// est terminée sans point ; illisible ou mal écrit, l'essai ne compte pas (le correcteur a
+// déjà montré son refus).
+void conclureQuestion(TdonneesCommunes& d, Tverdict verdict, Tnotation notation);
+
+// Correcteur propre à un exercice : juge la réponse, écrit ses messages et rend le verdict
+// de la question, que l'unité conclut par conclureQuestion.
+using TcorrecteurQuestion = Tverdict (*)(TdonneesCommunes&);
 
 // Le point d'entrée unique de la soumission (Entrée dans un champ, bouton Correction,
 // bouton Solution, choix d'une case en choix unique).

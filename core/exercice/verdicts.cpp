@@ -4,7 +4,6 @@
 #include "core/controles/imagefenetre.h"
 #include "core/controles/lecteurson.h"
 #include "core/donneescommunes.h"
-#include "core/exercice/verdict.h"
 #include "core/plateforme/plateforme.h"
 #include "display/zones/zoneaffichage.h"
 
@@ -22,7 +21,6 @@ void verdictExact(TdonneesCommunes& d) {
 }
 
 void verdictFaux(TdonneesCommunes& d) {
-    d.codeVerdict = verdict::faux;
     jouerSon(d, "erreur");
     afficherImageVerdict(d, d.ImageFausse);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 // Présentation d'un verdict : l'image posée dans la zone de la solution (ligne 1,5,
-// colonne 2) et le son ou le bip qui l'accompagne. Les correcteurs et le jugement standard
-// s'en servent.
+// colonne 2) et le son ou le bip qui l'accompagne. conclureQuestion montre les verdicts
+// exact et faux ; la soumission montre le refus d'un correcteur.
 
 #include <string_view>
 
@@ -13,7 +13,7 @@ void afficherImageVerdict(TdonneesCommunes& d, const TimageFenetre* image);
 
 // Bip « main », puis l'image de la réponse exacte.
 void verdictExact(TdonneesCommunes& d);
-// codeVerdict := 3, le son d'erreur, puis l'image de la réponse fausse.
+// Le son d'erreur, puis l'image de la réponse fausse.
 void verdictFaux(TdonneesCommunes& d);
 // Bip « question », puis l'image de la réponse illisible ou mal écrite.
 void verdictIncorrect(TdonneesCommunes& d);

@@ -1,7 +1,7 @@
 #include "core/verificateurs/formuletableur.h"
 
+#include "analysis/jugement/verdict.h"
 #include "analysis/texte/chaines.h"
-#include "core/exercice/verdict.h"
 #include "core/verificateurs/messagesverdict.h"
 
 #include <array>
@@ -45,11 +45,11 @@ bool commencePar(std::string_view t, std::string_view debut) {
 
 } // namespace
 
-int verifierFormuleTableur(TdonneesCommunes& d, int genre, const std::string& prefixe,
-                           std::string_view attendu, std::string_view reponse) {
+Tverdict verifierFormuleTableur(TdonneesCommunes& d, int genre, const std::string& prefixe,
+                                std::string_view attendu, std::string_view reponse) {
     std::string t = nombres::majuscules(nombres::supprimerBlancs(reponse));
     if (!commencePar(t, "=")) {
-        return refuser(d, verdict::illisible, {prefixe + "doit commencer par le signe \"$g=$N\""});
+        return refuser(d, Tverdict::illisible, {prefixe + "doit commencer par le signe \"$g=$N\""});
     }
     t.erase(0, 1);
 
@@ -57,16 +57,16 @@ int verifierFormuleTableur(TdonneesCommunes& d, int genre, const std::string& pr
         const std::string debut = std::string(f->nom) + "(";
         if (!commencePar(t, debut)) {
             return refuser(
-                d, verdict::illisible,
+                d, Tverdict::illisible,
                 {prefixe + "doit commencer par : \"$g= " + std::string(f->nom) + " ($N\""});
         }
         t.erase(0, debut.size());
         if (t.empty() || t.back() != ')') {
-            return refuser(d, verdict::illisible, {prefixe + "doit se terminer par  \"$g)$N\""});
+            return refuser(d, Tverdict::illisible, {prefixe + "doit se terminer par  \"$g)$N\""});
         }
         t.pop_back();
         if (t.size() != 5 || t[2] != ':') {
-            return refuser(d, verdict::illisible,
+            return refuser(d, Tverdict::illisible,
                            {"Indiquer pour la fonction " + std::string(f->nom) +
                                 " le nom de la première cellule",
                             "puis le caractère \"$g:$N\" puis le nom de la dernière cellule.",
@@ -74,7 +74,7 @@ int verifierFormuleTableur(TdonneesCommunes& d, int genre, const std::string& pr
         }
     } else if (genre == formuleOperation) {
         if (t.size() != 5 || std::string_view("*+-/").find(t[2]) == std::string_view::npos) {
-            return refuser(d, verdict::illisible,
+            return refuser(d, Tverdict::illisible,
                            {"Indiquer le nom d'une cellule, puis un opérateur parmi  $g+  -  $e  "
                             "/$N  ",
                             "puis le nom de la deuxième cellule.", aideCellule1, aideCellule2});
@@ -82,12 +82,12 @@ int verifierFormuleTableur(TdonneesCommunes& d, int genre, const std::string& pr
     }
     const std::string_view lu = t;
     if (lu.size() != 5 || !estCellule(lu.substr(0, 2)) || !estCellule(lu.substr(3, 2))) {
-        return refuser(d, verdict::illisible, {aideCellule1, aideCellule2});
+        return refuser(d, Tverdict::illisible, {aideCellule1, aideCellule2});
     }
     if (genre == formuleOperation) {
-        return attendu.find(lu) != std::string_view::npos ? verdict::exact : verdict::faux;
+        return attendu.find(lu) != std::string_view::npos ? Tverdict::exact : Tverdict::faux;
     }
-    return lu == attendu ? verdict::exact : verdict::faux;
+    return lu == attendu ? Tverdict::exact : Tverdict::faux;
 }
 
 } // namespace verificateurs

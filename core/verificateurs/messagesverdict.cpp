@@ -20,7 +20,8 @@ void ecrireMessages(TdonneesCommunes& d, std::initializer_list<std::string_view>
     }
 }
 
-int refuser(TdonneesCommunes& d, int verdict, std::initializer_list<std::string_view> lignes) {
+Tverdict refuser(TdonneesCommunes& d, Tverdict verdict,
+                 std::initializer_list<std::string_view> lignes) {
     verdictIncorrect(d);
     ecrireMessages(d, lignes);
     return verdict;

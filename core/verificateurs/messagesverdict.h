@@ -4,6 +4,8 @@
 // jugé et le refus d'une réponse (verdict 6 ou 9) avec l'image « incorrecte » et ses lignes
 // d'explication.
 
+#include "analysis/jugement/verdict.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -23,6 +25,7 @@ std::string libelleReponse(const TdonneesCommunes& d, int a);
 void ecrireMessages(TdonneesCommunes& d, std::initializer_list<std::string_view> lignes);
 
 // Refus sans jugement : l'image et le bip « incorrect », puis les lignes ; rend le verdict.
-int refuser(TdonneesCommunes& d, int verdict, std::initializer_list<std::string_view> lignes);
+Tverdict refuser(TdonneesCommunes& d, Tverdict verdict,
+                 std::initializer_list<std::string_view> lignes);
 
 } // namespace verificateurs

@@ -1,9 +1,9 @@
 #include "core/verificateurs/verificateurs.h"
 
+#include "analysis/jugement/genresreponse.h"
+#include "analysis/jugement/verdict.h"
 #include "core/donneescommunes.h"
 #include "core/exercice/soumission.h"
-#include "core/exercice/verdict.h"
-#include "core/verificateurs/genresreponse.h"
 #include "core/verificateurs/verifierexpression.h"
 #include "core/verificateurs/verifierinegalite.h"
 #include "core/verificateurs/verifierliste.h"
@@ -17,41 +17,41 @@ namespace verificateurs {
 
 namespace {
 
-using Tcorrecteur = int (*)(TdonneesCommunes&, int);
+using Tcorrecteur = Tverdict (*)(TdonneesCommunes&, int);
 
 struct TgenreCorrecteur {
-    int genre;
+    TgenreReponse genre;
     Tcorrecteur correcteur;
 };
 
 // Les genres qui ne sont pas des nombres ; tous les autres vont à verifierNombre.
 constexpr std::array correcteurs{
-    TgenreCorrecteur{genreDeuxPoints, verifierNomsPoints},
-    TgenreCorrecteur{genreCouplePoints, verifierNomsPoints},
-    TgenreCorrecteur{genreUnPoint, verifierNomsPoints},
-    TgenreCorrecteur{genreTroisPoints, verifierNomsPoints},
-    TgenreCorrecteur{genreQuadrilatere, verifierNomsPoints},
-    TgenreCorrecteur{genreExpression, verifierExpression},
-    TgenreCorrecteur{genreFactorisee, verifierExpression},
-    TgenreCorrecteur{genreDeveloppee, verifierExpression},
-    TgenreCorrecteur{genreDeveloppeeSansParentheses, verifierExpression},
-    TgenreCorrecteur{genreExpressionDenominateurs, verifierExpression},
-    TgenreCorrecteur{genreSolutions, verifierListe},
-    TgenreCorrecteur{genreValeursAnnoncees, verifierListe},
-    TgenreCorrecteur{genreValeursOrdonnees, verifierListe},
-    TgenreCorrecteur{genreCoordonnees, verifierListe},
-    TgenreCorrecteur{genreInegalite, verifierInegalite},
-    TgenreCorrecteur{genreInegaliteStricte, verifierInegalite},
-    TgenreCorrecteur{genreEncadrement, verifierEncadrement},
+    TgenreCorrecteur{TgenreReponse::deuxPoints, verifierNomsPoints},
+    TgenreCorrecteur{TgenreReponse::couplePoints, verifierNomsPoints},
+    TgenreCorrecteur{TgenreReponse::unPoint, verifierNomsPoints},
+    TgenreCorrecteur{TgenreReponse::troisPoints, verifierNomsPoints},
+    TgenreCorrecteur{TgenreReponse::quadrilatere, verifierNomsPoints},
+    TgenreCorrecteur{TgenreReponse::expression, verifierExpression},
+    TgenreCorrecteur{TgenreReponse::factorisee, verifierExpression},
+    TgenreCorrecteur{TgenreReponse::developpee, verifierExpression},
+    TgenreCorrecteur{TgenreReponse::developpeeSansParentheses, verifierExpression},
+    TgenreCorrecteur{TgenreReponse::expressionDenominateurs, verifierExpression},
+    TgenreCorrecteur{TgenreReponse::solutions, verifierListe},
+    TgenreCorrecteur{TgenreReponse::valeursAnnoncees, verifierListe},
+    TgenreCorrecteur{TgenreReponse::valeursOrdonnees, verifierListe},
+    TgenreCorrecteur{TgenreReponse::coordonnees, verifierListe},
+    TgenreCorrecteur{TgenreReponse::inegalite, verifierInegalite},
+    TgenreCorrecteur{TgenreReponse::inegaliteStricte, verifierInegalite},
+    TgenreCorrecteur{TgenreReponse::encadrement, verifierEncadrement},
 };
 
 } // namespace
 
-int verifierChamp(TdonneesCommunes& d, int a) {
+Tverdict verifierChamp(TdonneesCommunes& d, int a) {
     if (a < 1 || a > 3) {
-        return verdict::illisible;
+        return Tverdict::illisible;
     }
-    const int genre = d.typeReponse[a];
+    const TgenreReponse genre = d.typeReponse[a];
     const auto trouve =
         std::find_if(correcteurs.begin(), correcteurs.end(),
                      [genre](const TgenreCorrecteur& c) { return c.genre == genre; });

@@ -6,13 +6,15 @@
 // ou des encadrements. Chaque correcteur rend un verdict (1 exact, 3 faux, 6 illisible,
 // 9 mal écrit) et écrit ses messages sous le verdict.
 
+#include "analysis/jugement/verdict.h"
+
 struct TdonneesCommunes;
 
 namespace verificateurs {
 
 // Juge le champ a (1 à 3) selon son genre de réponse ; un genre sans correcteur propre est
 // jugé comme un nombre.
-int verifierChamp(TdonneesCommunes& d, int a);
+Tverdict verifierChamp(TdonneesCommunes& d, int a);
 
 } // namespace verificateurs
 

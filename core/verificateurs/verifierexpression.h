@@ -4,10 +4,12 @@
 // (valeur, puis écriture développée, réduite, factorisée ou simplifiée) et le message qui
 // explique chaque refus.
 
+#include "analysis/jugement/verdict.h"
+
 struct TdonneesCommunes;
 
 namespace verificateurs {
 
-int verifierExpression(TdonneesCommunes& d, int a);
+Tverdict verifierExpression(TdonneesCommunes& d, int a);
 
 } // namespace verificateurs

@@ -1,13 +1,13 @@
 #include "core/verificateurs/verifierinegalite.h"
 
 #include "analysis/expressions/solutions.h"
+#include "analysis/jugement/genresreponse.h"
+#include "analysis/jugement/verdict.h"
 #include "analysis/texte/chaines.h"
 #include "analysis/texte/texteutf8.h"
 #include "core/donneescommunes.h"
 #include "core/exercice/enonce.h"
-#include "core/exercice/verdict.h"
 #include "core/exercice/verdicts.h"
-#include "core/verificateurs/genresreponse.h"
 #include "core/verificateurs/messagesverdict.h"
 #include "core/verificateurs/verifierliste.h"
 
@@ -104,8 +104,8 @@ SigneInegalite signeInegalite(std::string_view texte) {
     return {};
 }
 
-int verifierInegalite(TdonneesCommunes& d, int a) {
-    const int code = d.typeReponse[a];
+Tverdict verifierInegalite(TdonneesCommunes& d, int a) {
+    const TgenreReponse code = d.typeReponse[a];
     const std::string e = nombres::supprimerBlancs(d.reponseAttendue[a]);
     const std::string p = nombres::supprimerBlancs(d.reponseDonnee[a]);
     const std::string prefixe = libelleReponse(d, a);
@@ -113,7 +113,7 @@ int verifierInegalite(TdonneesCommunes& d, int a) {
     const std::size_t coupeAttendue = positionSigne(e, false);
     if (coupeAttendue == std::string::npos) {
         ecrireMessages(d, {expressionProfIncorrecte});
-        return verdict::illisible;
+        return Tverdict::illisible;
     }
     const std::string lettre = e.substr(0, coupeAttendue);
     std::size_t coupe = positionSigne(p, true);
@@ -122,12 +122,12 @@ int verifierInegalite(TdonneesCommunes& d, int a) {
     }
     const std::string commencer = prefixe + "doit commencer par :  " + lettre + ">  ou  " + lettre +
                                   "<  ou  " + lettre + "Supégal  ou  " + lettre + "Infégal";
-    if (code == genreInegaliteStricte && p.find('=') != std::string::npos) {
-        return refuser(d, verdict::illisible,
+    if (code == TgenreReponse::inegaliteStricte && p.find('=') != std::string::npos) {
+        return refuser(d, Tverdict::illisible,
                        {prefixe + "doit contenir une inégalité $LPstrilar;stricte;."});
     }
     if (coupe == std::string::npos) {
-        return refuser(d, verdict::illisible, {commencer});
+        return refuser(d, Tverdict::illisible, {commencer});
     }
 
     const std::string_view resteAttendu = std::string_view(e).substr(coupeAttendue);
@@ -137,36 +137,36 @@ int verifierInegalite(TdonneesCommunes& d, int a) {
                                    : std::nullopt;
     if (!borneAttendue) {
         ecrireMessages(d, {expressionProfIncorrecte});
-        return verdict::illisible;
+        return Tverdict::illisible;
     }
     const std::string_view resteEleve = std::string_view(p).substr(coupe);
     const SigneInegalite signeEleve = signeInegalite(resteEleve);
     if (signeEleve.signe == 0) {
-        return refuser(d, verdict::illisible, {commencer});
+        return refuser(d, Tverdict::illisible, {commencer});
     }
     const auto borneEleve = lireBorne(resteEleve.substr(signeEleve.longueur));
     if (!borneEleve) {
-        return refuser(d, verdict::illisible, {prefixe + "n'a pas été comprise."});
+        return refuser(d, Tverdict::illisible, {prefixe + "n'a pas été comprise."});
     }
     if (signeEleve.signe != signeAttendu.signe ||
         loin(*borneEleve, *borneAttendue, tolerance(d, a))) {
-        return verdict::faux;
+        return Tverdict::faux;
     }
     if (valeurSimplifiable(*borneEleve, *borneAttendue)) {
-        return refuser(d, verdict::malEcrit,
+        return refuser(d, Tverdict::malEcrit,
                        {reponseSimplifiable, prefixe + "peut être simplifiée."});
     }
-    return verdict::exact;
+    return Tverdict::exact;
 }
 
-int verifierEncadrement(TdonneesCommunes& d, int a) {
+Tverdict verifierEncadrement(TdonneesCommunes& d, int a) {
     const std::string prefixe = libelleReponse(d, a);
     const auto attendu = couperEncadrement(nombres::supprimerBlancs(d.reponseAttendue[a]));
     const auto infAttendue = attendu ? lireBorne(attendu->inferieure) : std::nullopt;
     const auto supAttendue = attendu ? lireBorne(attendu->superieure) : std::nullopt;
     if (!infAttendue || !supAttendue) {
         ecrireMessages(d, {expressionProfIncorrecte});
-        return verdict::illisible;
+        return Tverdict::illisible;
     }
 
     const std::string p = nombres::supprimerBlancs(d.reponseDonnee[a]);
@@ -182,7 +182,7 @@ int verifierEncadrement(TdonneesCommunes& d, int a) {
             verdictIncorrect(d);
         }
         ecrireMessages(d, {prefixe + "n'est pas un encadrement de l'expression demandée."});
-        return verdict::illisible;
+        return Tverdict::illisible;
     }
     const auto inf = lireBorne(eleve->inferieure);
     const auto sup = lireBorne(eleve->superieure);
@@ -191,21 +191,21 @@ int verifierEncadrement(TdonneesCommunes& d, int a) {
             verdictIncorrect(d);
         }
         ecrireMessages(d, {prefixe + "n'a pas été comprise."});
-        return verdict::illisible;
+        return Tverdict::illisible;
     }
     if (superieur) {
-        return verdict::illisible;
+        return Tverdict::illisible;
     }
     const double tol = tolerance(d, a);
     if (eleve->signe1 != attendu->signe1 || eleve->signe2 != attendu->signe2 ||
         loin(*inf, *infAttendue, tol) || loin(*sup, *supAttendue, tol)) {
-        return verdict::faux;
+        return Tverdict::faux;
     }
     if (valeurSimplifiable(*inf, *infAttendue) || valeurSimplifiable(*sup, *supAttendue)) {
-        return refuser(d, verdict::malEcrit,
+        return refuser(d, Tverdict::malEcrit,
                        {reponseSimplifiable, prefixe + "peut être simplifiée."});
     }
-    return verdict::exact;
+    return Tverdict::exact;
 }
 
 } // namespace verificateurs

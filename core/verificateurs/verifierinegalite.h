@@ -3,6 +3,8 @@
 // Les correcteurs des inégalités (« x<3 », « x>=-1/2 ») et des encadrements
 // (« 1,4<rac(2)<1,5 », « 3<=x<4 »).
 
+#include "analysis/jugement/verdict.h"
+
 #include <string_view>
 
 struct TdonneesCommunes;
@@ -17,7 +19,7 @@ struct SigneInegalite {
 };
 SigneInegalite signeInegalite(std::string_view texte);
 
-int verifierInegalite(TdonneesCommunes& d, int a);
-int verifierEncadrement(TdonneesCommunes& d, int a);
+Tverdict verifierInegalite(TdonneesCommunes& d, int a);
+Tverdict verifierEncadrement(TdonneesCommunes& d, int a);
 
 } // namespace verificateurs

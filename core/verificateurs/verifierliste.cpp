@@ -1,10 +1,10 @@
 #include "core/verificateurs/verifierliste.h"
 
 #include "analysis/expressions/solutions.h"
+#include "analysis/jugement/genresreponse.h"
+#include "analysis/jugement/verdict.h"
 #include "core/donneescommunes.h"
-#include "core/exercice/verdict.h"
 #include "core/exercice/verdicts.h"
-#include "core/verificateurs/genresreponse.h"
 #include "core/verificateurs/messagesverdict.h"
 
 #include <cmath>
@@ -22,8 +22,8 @@ bool differentes(const Tsolution& a, const Tsolution& b, double tolerance) {
     return !(std::abs(a.valeur - b.valeur) <= tolerance);
 }
 
-int jugerCoordonnees(TdonneesCommunes& d, int a, const TlisteSolutions& eleve,
-                     const TlisteSolutions& attendue, double tolerance) {
+Tverdict jugerCoordonnees(TdonneesCommunes& d, int a, const TlisteSolutions& eleve,
+                          const TlisteSolutions& attendue, double tolerance) {
     const std::string& point = d.lettresPermises[a].texte();
     const bool abscisse = differentes(eleve.solutions[1], attendue.solutions[1], tolerance);
     const bool ordonnee = eleve.nombreSolutions >= 2 &&
@@ -35,7 +35,7 @@ int jugerCoordonnees(TdonneesCommunes& d, int a, const TlisteSolutions& eleve,
     } else if (abscisse) {
         ecrireMessages(d, {"L'abscisse de " + point + " est fausse."});
     }
-    return verdict::faux;
+    return Tverdict::faux;
 }
 
 } // namespace
@@ -49,9 +49,9 @@ bool valeurSimplifiable(const Tsolution& eleve, const Tsolution& attendue) {
            (eleve.forme == Tsolution::expression && attendueDecimaleOuFraction);
 }
 
-int verifierListe(TdonneesCommunes& d, int a) {
-    const int code = d.typeReponse[a];
-    const bool trier = code == genreSolutions || code == genreValeursAnnoncees;
+Tverdict verifierListe(TdonneesCommunes& d, int a) {
+    const TgenreReponse code = d.typeReponse[a];
+    const bool trier = code == TgenreReponse::solutions || code == TgenreReponse::valeursAnnoncees;
     const auto attendue = std::make_unique<TlisteSolutions>();
     const auto eleve = std::make_unique<TlisteSolutions>();
     analexpr::lireListeSolutions(*attendue, d.reponseAttendue[a], trier);
@@ -60,24 +60,24 @@ int verifierListe(TdonneesCommunes& d, int a) {
 
     if (attendue->etatListe != 0 || attendue->doublon) {
         ecrireMessages(d, {expressionProfIncorrecte});
-        return verdict::illisible;
+        return Tverdict::illisible;
     }
     if (eleve->etatListe != 0) {
-        return refuser(d, verdict::illisible, {p + "n'a pas été comprise."});
+        return refuser(d, Tverdict::illisible, {p + "n'a pas été comprise."});
     }
-    if (code == genreSolutions && eleve->doublon) {
-        return refuser(d, verdict::illisible, {p + "contient une solution en double."});
+    if (code == TgenreReponse::solutions && eleve->doublon) {
+        return refuser(d, Tverdict::illisible, {p + "contient une solution en double."});
     }
     if (eleve->nombreSolutions != attendue->nombreSolutions) {
-        if (code == genreSolutions) {
-            return verdict::faux;
+        if (code == TgenreReponse::solutions) {
+            return Tverdict::faux;
         }
         return refuser(
-            d, verdict::illisible,
+            d, Tverdict::illisible,
             {p + "doit contenir " + std::to_string(attendue->nombreSolutions) + " valeurs."});
     }
     if (eleve->nombreSolutions == 0) {
-        return verdict::exact;
+        return Tverdict::exact;
     }
 
     const double tolerance = d.precision[a] == 0 ? 1e-9 : std::abs(d.precision[a]);
@@ -85,21 +85,21 @@ int verifierListe(TdonneesCommunes& d, int a) {
         if (!differentes(eleve->solutions[h], attendue->solutions[h], tolerance)) {
             continue;
         }
-        if (code == genreValeursOrdonnees) {
+        if (code == TgenreReponse::valeursOrdonnees) {
             ecrireMessages(d, {"La valeur numéro " + std::to_string(h) + " de l" + p.substr(1) +
                                "est fausse."});
-        } else if (code == genreCoordonnees) {
+        } else if (code == TgenreReponse::coordonnees) {
             return jugerCoordonnees(d, a, *eleve, *attendue, tolerance);
         }
-        return verdict::faux;
+        return Tverdict::faux;
     }
     for (int h = 1; h <= eleve->nombreSolutions; ++h) {
         if (valeurSimplifiable(eleve->solutions[h], attendue->solutions[h])) {
-            return refuser(d, verdict::malEcrit,
+            return refuser(d, Tverdict::malEcrit,
                            {reponseSimplifiable, p + "peut être simplifiée."});
         }
     }
-    return verdict::exact;
+    return Tverdict::exact;
 }
 
 } // namespace verificateurs

@@ -3,13 +3,15 @@
 // Le correcteur des listes de valeurs : ensemble de solutions (ordre libre, sans doublon),
 // valeurs dont le nombre est annoncé, valeurs ordonnées, coordonnées d'un point.
 
+#include "analysis/jugement/verdict.h"
+
 #include "analysis/expressions/tsolution.h"
 
 struct TdonneesCommunes;
 
 namespace verificateurs {
 
-int verifierListe(TdonneesCommunes& d, int a);
+Tverdict verifierListe(TdonneesCommunes& d, int a);
 
 // Une valeur juste de l'élève reste mal écrite quand elle se simplifie, quand elle n'est pas
 // écrite en entier alors que l'attendue l'est, ou quand c'est une expression là où

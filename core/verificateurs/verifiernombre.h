@@ -4,11 +4,13 @@
 // faux, oui ou non, durées, formules de tableur, et tout genre de réponse sans correcteur
 // propre, jugé comme un nombre à la tolérance près.
 
+#include "analysis/jugement/verdict.h"
+
 struct TdonneesCommunes;
 
 namespace verificateurs {
 
 // Juge le champ a ; valeurDonnee[a] reçoit le nombre lu.
-int verifierNombre(TdonneesCommunes& d, int a);
+Tverdict verifierNombre(TdonneesCommunes& d, int a);
 
 } // namespace verificateurs

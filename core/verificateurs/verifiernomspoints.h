@@ -4,10 +4,12 @@
 // trois points distincts ou les quatre sommets d'un quadrilatère, pris parmi les points de
 // la figure (lettresPoints).
 
+#include "analysis/jugement/verdict.h"
+
 struct TdonneesCommunes;
 
 namespace verificateurs {
 
-int verifierNomsPoints(TdonneesCommunes& d, int a);
+Tverdict verifierNomsPoints(TdonneesCommunes& d, int a);
 
 } // namespace verificateurs

@@ -1,6 +1,6 @@
 #include "display/figures/cerclefigure.h"
 
-#include "display/figures/constructions.h"
+#include "analysis/geometrie/constructions.h"
 #include "display/figures/tracefigure.h"
 #include "display/texte/canevas.h"
 #include "display/zones/pixel.h"
@@ -106,6 +106,24 @@ void TcercleFigure::recalculer(const TzoneAffichage& zone) {
         fin = c;
     }
     indefini = !std::isfinite(rayon);
+}
+
+bool TcercleFigure::centreEtRayon(TpointMonde& c, double& r) const {
+    if (genre == genreDemiEllipse) {
+        return false;
+    }
+    c = centre;
+    r = rayon;
+    return true;
+}
+
+bool TcercleFigure::extremites(TpointMonde& d, TpointMonde& f) const {
+    if (genre != genreArc) {
+        return false;
+    }
+    d = debut;
+    f = fin;
+    return true;
 }
 
 void TcercleFigure::peindre(Tcanevas& canevas, TzoneAffichage& zone) {

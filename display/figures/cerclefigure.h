@@ -18,6 +18,9 @@ public:
 
     void recalculer(const TzoneAffichage& zone) override;
     void peindre(Tcanevas& canevas, TzoneAffichage& zone) override;
+    // Centre et rayon d'un cercle ou d'un arc (pas d'une demi-ellipse) ; extrémités d'un arc.
+    bool centreEtRayon(TpointMonde& c, double& r) const override;
+    bool extremites(TpointMonde& debut, TpointMonde& fin) const override;
 
     TpointMonde centre;
     double rayon = 0;

@@ -1,12 +1,11 @@
 #include "display/figures/figures.h"
 
+#include "analysis/geometrie/constructions.h"
 #include "analysis/texte/texteutf8.h"
 #include "display/figures/cerclefigure.h"
-#include "display/figures/constructions.h"
 #include "display/figures/lignefigure.h"
 #include "display/figures/pointfigure.h"
 #include "display/figures/polygonefigure.h"
-#include "display/figures/repere.h"
 #include "display/zones/zoneaffichage.h"
 
 #include <algorithm>
@@ -50,7 +49,6 @@ struct Tliaison {
 // indice, 0 quand un parent manque ou ne convient pas.
 int ajouterFigure(TzoneAffichage& zone, Tnom nom, std::unique_ptr<TobjetFigure> objet,
                   std::initializer_list<Tliaison> liaisons, bool sansCalcul = false) {
-    brancherFigures();
     std::size_t rang = 0;
     for (const Tliaison& l : liaisons) {
         const int i = indiceObjet(zone, l.nom);
@@ -124,22 +122,23 @@ double surRegle(double m, double minimum, double maximum, double pas) {
 }
 
 void deplacerLibre(const TzoneAffichage& zone, TpointFigure& p, double mx, double my) {
-    if (zone.grillePolaire) {
+    const Trepere& grille = zone.repere;
+    if (grille.grillePolaire) {
         auto theta = constructions::angleOriente({1, 0}, {mx, my});
         if (!theta) {
             return;
         }
-        if (zone.pasAngle > 0) {
-            *theta = zone.pasAngle * arrondi(*theta / zone.pasAngle);
+        if (grille.pasAngle > 0) {
+            *theta = grille.pasAngle * arrondi(*theta / grille.pasAngle);
         }
-        const double rho = arrondi(
-            std::clamp(std::hypot(mx, my), std::min(zone.rayonMin, zone.rayonMax), zone.rayonMax));
+        const double rho = arrondi(std::clamp(
+            std::hypot(mx, my), std::min(grille.rayonMin, grille.rayonMax), grille.rayonMax));
         const double a = *theta * std::numbers::pi / 180;
         p.x = rho * std::cos(a);
         p.y = rho * std::sin(a);
         return;
     }
-    if (zone.grilleTriangulaire) {
+    if (grille.grilleTriangulaire) {
         const double bas = std::ceil(zone.xMin + 0.1);
         const double haut = std::floor(zone.xMax - 0.1);
         double x = std::clamp(arrondi(mx), zone.xMin, zone.xMax);
@@ -215,11 +214,6 @@ bool deplacer(const TzoneAffichage& zone, TpointFigure& p, double mx, double my)
 }
 
 } // namespace
-
-void brancherFigures() {
-    installerPeintureRepere(&dessinerRepere);
-    installerDeplacementPoint(&deplacerPointSaisi);
-}
 
 int point(TzoneAffichage& zone, Tnom nom, std::string_view etiquette, double x, double y, double dx,
           double dy, Tcouleur couleur, int taillePoint) {
@@ -329,7 +323,6 @@ int mediatrice(TzoneAffichage& zone, Tnom nom, Tnom a, Tnom b, Tcouleur couleur,
 }
 
 int polygone(TzoneAffichage& zone, Tnom nom, std::string_view liste, Tcouleur couleur) {
-    brancherFigures();
     auto p = std::make_unique<TpolygoneFigure>();
     p->couleur = couleur;
     std::size_t debut = 0;

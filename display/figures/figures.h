@@ -19,10 +19,6 @@ class Tcanevas;
 
 using Tnom = std::string_view;
 
-// Branche sur les zones le dessin de la grille et des axes et le glisser des points ; fait
-// par chaque constructeur, et au démarrage par qui veut une grille sans figure.
-void brancherFigures();
-
 // Points libres.
 int point(TzoneAffichage& zone, Tnom nom, std::string_view etiquette, double x, double y, double dx,
           double dy, Tcouleur couleur, int taillePoint);
@@ -130,6 +126,6 @@ void recalculerObjet(TzoneAffichage& zone, int indice);
 void recalculerDepuis(TzoneAffichage& zone, int indice);
 
 // Déplace le point saisi (`objetSaisi`) vers la souris (`sourisReelX`, `sourisReelY`)
-// selon son genre et la grille de la zone, recalcule la suite de la figure et demande un
+// selon son genre et la grille du repère de la zone, recalcule la suite de la figure et demande un
 // dessin.
 void deplacerPointSaisi(TzoneAffichage& zone);

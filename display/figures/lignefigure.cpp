@@ -1,6 +1,6 @@
 #include "display/figures/lignefigure.h"
 
-#include "display/figures/constructions.h"
+#include "analysis/geometrie/constructions.h"
 #include "display/figures/tracefigure.h"
 #include "display/zones/zoneaffichage.h"
 

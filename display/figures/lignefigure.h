@@ -23,7 +23,7 @@ public:
 
     // Droite support : un point et une direction unitaire ; faux pour une cote ou un
     // segment réduit à un point.
-    bool support(TpointMonde& p, TpointMonde& d) const;
+    bool support(TpointMonde& p, TpointMonde& d) const override;
 
     // Segment et cote.
     TpointMonde a;

@@ -1,6 +1,6 @@
 #include "display/figures/mesuresfigure.h"
 
-#include "display/figures/constructions.h"
+#include "analysis/geometrie/constructions.h"
 #include "display/figures/figures.h"
 #include "display/figures/polygonefigure.h"
 #include "display/zones/zoneaffichage.h"

@@ -1,9 +1,22 @@
 #include "display/figures/objetfigure.h"
 
-#include "display/figures/cerclefigure.h"
-#include "display/figures/lignefigure.h"
-#include "display/figures/pointfigure.h"
 #include "display/zones/zoneaffichage.h"
+
+bool TobjetFigure::position(TpointMonde&) const {
+    return false;
+}
+
+bool TobjetFigure::support(TpointMonde&, TpointMonde&) const {
+    return false;
+}
+
+bool TobjetFigure::centreEtRayon(TpointMonde&, double&) const {
+    return false;
+}
+
+bool TobjetFigure::extremites(TpointMonde&, TpointMonde&) const {
+    return false;
+}
 
 bool TobjetFigure::parentIndefini(const TzoneAffichage& zone) {
     indefini = false;
@@ -25,38 +38,21 @@ const TobjetFigure* objetFigure(const TzoneAffichage& zone, int i) {
 }
 
 bool positionPoint(const TzoneAffichage& zone, int i, TpointMonde& p) {
-    const auto* point = dynamic_cast<const TpointFigure*>(zone.objet(i));
-    if (point == nullptr) {
-        return false;
-    }
-    p = {point->x, point->y};
-    return true;
+    const TobjetFigure* f = objetFigure(zone, i);
+    return f != nullptr && f->position(p);
 }
 
 bool supportDroite(const TzoneAffichage& zone, int i, TpointMonde& p, TpointMonde& d) {
-    const auto* ligne = dynamic_cast<const TligneFigure*>(zone.objet(i));
-    if (ligne == nullptr || ligne->indefini) {
-        return false;
-    }
-    return ligne->support(p, d);
+    const TobjetFigure* f = objetFigure(zone, i);
+    return f != nullptr && !f->indefini && f->support(p, d);
 }
 
 bool centreRayon(const TzoneAffichage& zone, int i, TpointMonde& c, double& r) {
-    const auto* cercle = dynamic_cast<const TcercleFigure*>(zone.objet(i));
-    if (cercle == nullptr || cercle->genre == TcercleFigure::genreDemiEllipse) {
-        return false;
-    }
-    c = cercle->centre;
-    r = cercle->rayon;
-    return true;
+    const TobjetFigure* f = objetFigure(zone, i);
+    return f != nullptr && f->centreEtRayon(c, r);
 }
 
 bool extremitesArc(const TzoneAffichage& zone, int i, TpointMonde& debut, TpointMonde& fin) {
-    const auto* arc = dynamic_cast<const TcercleFigure*>(zone.objet(i));
-    if (arc == nullptr || arc->genre != TcercleFigure::genreArc) {
-        return false;
-    }
-    debut = arc->debut;
-    fin = arc->fin;
-    return true;
+    const TobjetFigure* f = objetFigure(zone, i);
+    return f != nullptr && f->extremites(debut, fin);
 }

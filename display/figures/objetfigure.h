@@ -7,7 +7,7 @@
 // figure à jour. Une construction impossible rend l'objet indéfini ; il n'est alors pas
 // peint et ses dépendants deviennent indéfinis à leur tour.
 
-#include "display/figures/pointmonde.h"
+#include "analysis/geometrie/pointmonde.h"
 #include "display/zones/objetzone.h"
 
 #include <array>
@@ -18,6 +18,15 @@ public:
 
     // Recalcule la valeur à partir des parents et fixe `indefini`.
     virtual void recalculer(const TzoneAffichage& zone) = 0;
+
+    // Ce que l'objet offre à ses dépendants, chaque genre répondant pour ce qu'il est :
+    // position d'un point ; droite support (un point et une direction unitaire) d'une
+    // droite, d'une demi-droite ou d'un segment non réduit à un point ; centre et rayon d'un
+    // cercle ou d'un arc ; points de début et de fin d'un arc. Faux pour les autres objets.
+    virtual bool position(TpointMonde& p) const;
+    virtual bool support(TpointMonde& p, TpointMonde& d) const;
+    virtual bool centreEtRayon(TpointMonde& c, double& r) const;
+    virtual bool extremites(TpointMonde& debut, TpointMonde& fin) const;
 
     // Indices des parents dans la zone (0 : pas de parent à cette place).
     std::array<int, 4> parents{};
@@ -33,8 +42,8 @@ const TobjetFigure* objetFigure(const TzoneAffichage& zone, int i);
 // Position d'un objet de classe point (faux pour un autre objet).
 bool positionPoint(const TzoneAffichage& zone, int i, TpointMonde& p);
 
-// Droite support d'une droite, d'une demi-droite ou d'un segment non réduit à un point : un
-// point et une direction unitaire.
+// Droite support d'une droite, d'une demi-droite ou d'un segment non réduit à un point, tant
+// qu'il est défini : un point et une direction unitaire.
 bool supportDroite(const TzoneAffichage& zone, int i, TpointMonde& p, TpointMonde& d);
 
 // Centre et rayon d'un cercle ou d'un arc.

@@ -1,7 +1,8 @@
 #include "display/figures/pointfigure.h"
 
+#include "analysis/geometrie/constructions.h"
 #include "analysis/nombres/ecriturenombre.h"
-#include "display/figures/constructions.h"
+#include "display/figures/figures.h"
 #include "display/figures/tracefigure.h"
 #include "display/texte/canevas.h"
 #include "display/texte/textemarque.h"
@@ -205,4 +206,13 @@ bool TpointFigure::positionEcran(const TzoneAffichage& zone, int& px, int& py) c
     px = enPixel(pixels.x());
     py = enPixel(pixels.y());
     return std::isfinite(pixels.x()) && std::isfinite(pixels.y());
+}
+
+bool TpointFigure::position(TpointMonde& p) const {
+    p = {x, y};
+    return true;
+}
+
+void TpointFigure::glisser(TzoneAffichage& zone) {
+    deplacerPointSaisi(zone);
 }

@@ -41,6 +41,9 @@ public:
     void recalculer(const TzoneAffichage& zone) override;
     void peindre(Tcanevas& canevas, TzoneAffichage& zone) override;
     bool positionEcran(const TzoneAffichage& zone, int& px, int& py) const override;
+    bool position(TpointMonde& p) const override;
+    // Glisser : `deplacerPointSaisi` (figures.h).
+    void glisser(TzoneAffichage& zone) override;
 
     // Texte de l'étiquette tel qu'il est peint (en mode 1, suivi des coordonnées).
     std::string texteEtiquette() const;

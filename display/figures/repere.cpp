@@ -24,28 +24,28 @@ void trait(Tcanevas& canevas, const TzoneAffichage& zone, TpointMonde a, TpointM
 
 // Légende peinte comme l'étiquette d'un point : au point du monde, décalée en largeurs de
 // caractère et hauteurs de ligne de la taille 11.
-void legende(Tcanevas& canevas, const TzoneAffichage& zone, const std::string& texte, double x,
-             double y, double dx, double dy) {
+void legende(Tcanevas& canevas, const TzoneAffichage& zone, Tcouleur couleur,
+             const std::string& texte, double x, double y, double dx, double dy) {
     const QPointF p = versPixels(zone, {x, y});
     canevas.definirTaillePolice(11);
     double plume = enPixel(p.x()) + largeurCaractere(canevas) * dx;
     dessinerTexteMarque(canevas, texteutf8::couper(texte, 10), plume,
-                        enPixel(p.y()) + hauteurLigne(canevas) * dy, zone.couleurAxes, 11, 11);
+                        enPixel(p.y()) + hauteurLigne(canevas) * dy, couleur, 11, 11);
 }
 
-void grillePolaire(Tcanevas& canevas, const TzoneAffichage& zone) {
+void peindreGrillePolaire(Tcanevas& canevas, const TzoneAffichage& zone, const Trepere& r) {
     const double degre = std::numbers::pi / 180;
-    for (int k = 0; k <= zone.nombreRayons && k <= 3600; ++k) {
-        const double a = k * zone.pasAngle * degre;
-        trait(canevas, zone, {0, 0}, {zone.rayonMax * std::cos(a), zone.rayonMax * std::sin(a)},
-              gris);
+    for (int k = 0; k <= r.nombreRayons && k <= 3600; ++k) {
+        const double a = k * r.pasAngle * degre;
+        trait(canevas, zone, {0, 0}, {r.rayonMax * std::cos(a), r.rayonMax * std::sin(a)}, gris);
     }
     QPainter& peintre = canevas.peintre();
     appliquerCrayon(peintre, gris, 1, 1);
     peintre.setBrush(Qt::NoBrush);
     const QPointF o = versPixels(zone, {0, 0});
-    for (double r = std::ceil(zone.rayonMin); r <= zone.rayonMax && r - zone.rayonMin < 1000; ++r) {
-        const double px = r * zone.echelle;
+    for (double rayon = std::ceil(r.rayonMin); rayon <= r.rayonMax && rayon - r.rayonMin < 1000;
+         ++rayon) {
+        const double px = rayon * zone.echelle;
         if (px > 1e6) {
             break;
         }
@@ -53,7 +53,7 @@ void grillePolaire(Tcanevas& canevas, const TzoneAffichage& zone) {
     }
 }
 
-void grilleTriangulaire(Tcanevas& canevas, const TzoneAffichage& zone) {
+void peindreGrilleTriangulaire(Tcanevas& canevas, const TzoneAffichage& zone) {
     const double c = std::min(std::abs(std::nearbyint(zone.xMax)), 10000.0);
     const double racine3 = std::sqrt(3.0);
     for (double k = -c; k <= c; ++k) {
@@ -96,35 +96,36 @@ void lignesQuadrillage(double minimum, double maximum, double pas, Ligne&& ligne
     }
 }
 
-void quadrillageEtAxes(Tcanevas& canevas, const TzoneAffichage& zone) {
-    if (zone.quadrillageCarre) {
-        lignesQuadrillage(zone.xMin, zone.xMax, zone.pasX, [&](double x) {
+void quadrillageEtAxes(Tcanevas& canevas, const TzoneAffichage& zone, const Trepere& r) {
+    if (r.quadrillageCarre) {
+        lignesQuadrillage(zone.xMin, zone.xMax, r.pasX, [&](double x) {
             trait(canevas, zone, {x, zone.yMin}, {x, zone.yMax}, gris);
         });
-        lignesQuadrillage(zone.yMin, zone.yMax, zone.pasY, [&](double y) {
+        lignesQuadrillage(zone.yMin, zone.yMax, r.pasY, [&](double y) {
             trait(canevas, zone, {zone.xMin, y}, {zone.xMax, y}, gris);
         });
     }
-    if (zone.sansAxes) {
+    if (r.sansAxes) {
         return;
     }
-    trait(canevas, zone, {zone.xMin, 0}, {zone.xMax, 0}, zone.couleurAxes);
-    trait(canevas, zone, {0, zone.yMin}, {0, zone.yMax}, zone.couleurAxes);
-    legende(canevas, zone, zone.texteOrigine, 0, 0, zone.texteOrigine == "0" ? -1.2 : -1.5, 0);
-    legende(canevas, zone, zone.nomAxeX, zone.xMax, 0, -1.2, 0);
-    legende(canevas, zone, zone.nomAxeY, 0, zone.yMax, -1.2, 0);
-    legende(canevas, zone, zone.texteGraduationX, zone.xGraduation, 0, -0.5, 0);
-    legende(canevas, zone, zone.texteGraduationY, 0, zone.yGraduation, -1.2, -0.5);
+    trait(canevas, zone, {zone.xMin, 0}, {zone.xMax, 0}, r.couleurAxes);
+    trait(canevas, zone, {0, zone.yMin}, {0, zone.yMax}, r.couleurAxes);
+    legende(canevas, zone, r.couleurAxes, r.texteOrigine, 0, 0, r.texteOrigine == "0" ? -1.2 : -1.5,
+            0);
+    legende(canevas, zone, r.couleurAxes, r.nomAxeX, zone.xMax, 0, -1.2, 0);
+    legende(canevas, zone, r.couleurAxes, r.nomAxeY, 0, zone.yMax, -1.2, 0);
+    legende(canevas, zone, r.couleurAxes, r.texteGraduationX, r.xGraduation, 0, -0.5, 0);
+    legende(canevas, zone, r.couleurAxes, r.texteGraduationY, 0, r.yGraduation, -1.2, -0.5);
 }
 
 } // namespace
 
-void dessinerRepere(Tcanevas& canevas, TzoneAffichage& zone) {
-    if (zone.grillePolaire) {
-        grillePolaire(canevas, zone);
-    } else if (zone.grilleTriangulaire) {
-        grilleTriangulaire(canevas, zone);
+void Trepere::peindre(Tcanevas& canevas, const TzoneAffichage& zone) const {
+    if (grillePolaire) {
+        peindreGrillePolaire(canevas, zone, *this);
+    } else if (grilleTriangulaire) {
+        peindreGrilleTriangulaire(canevas, zone);
     } else {
-        quadrillageEtAxes(canevas, zone);
+        quadrillageEtAxes(canevas, zone, *this);
     }
 }

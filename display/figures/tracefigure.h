@@ -5,8 +5,8 @@
 // un trait démesuré), traits pleins, tiretés ou pointillés, pointes de flèche et motifs de
 // remplissage.
 
+#include "analysis/geometrie/pointmonde.h"
 #include "display/couleur.h"
-#include "display/figures/pointmonde.h"
 
 #include <QPointF>
 

@@ -5,3 +5,5 @@ bool TobjetZone::positionEcran(const TzoneAffichage&, int&, int&) const {
 }
 
 void TobjetZone::souris(TzoneAffichage&, int, int, int) {}
+
+void TobjetZone::glisser(TzoneAffichage&) {}

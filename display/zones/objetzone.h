@@ -48,6 +48,10 @@ public:
     // les objets qui n'en ont pas.
     virtual bool positionEcran(const TzoneAffichage& zone, int& x, int& y) const;
 
+    // L'objet saisi suit la souris, à la position du monde (`sourisReelX`, `sourisReelY`)
+    // de la zone ; ne fait rien pour un objet que la souris ne déplace pas.
+    virtual void glisser(TzoneAffichage& zone);
+
     // Événement de souris adressé à l'objet désigné par `indexDiagramme` (1 appui,
     // 2 relâchement, 3 déplacement).
     virtual void souris(TzoneAffichage& zone, int x, int y, int action);

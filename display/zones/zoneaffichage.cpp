@@ -21,8 +21,6 @@ namespace {
 constexpr std::size_t longueurNom = 20;
 constexpr std::size_t longueurTexteCourt = 120;
 
-TpeintureRepere peintureRepere = nullptr;
-TdeplacementPoint deplacementPoint = nullptr;
 std::string dossierImages;
 bool dossierImagesDefini = false;
 
@@ -128,22 +126,7 @@ void viderZone(TzoneAffichage& zone) {
     zone.fond = true;
     zone.figee = false;
     bornesZone(zone);
-    zone.pasX = zone.pasY = 1;
-    zone.quadrillageCarre = true;
-    zone.xGraduation = zone.yGraduation = 3;
-    // Par des chaînes construites : l'affectation d'un littéral fait avertir g++ 12 à tort.
-    zone.texteGraduationX = std::string("3");
-    zone.texteGraduationY = std::string("3");
-    zone.nomAxeX = std::string("x");
-    zone.nomAxeY = std::string("y");
-    zone.texteOrigine = std::string("0");
-    zone.sansAxes = zone.grillePolaire = zone.grilleTriangulaire = false;
-    zone.pasAngle = 10;
-    zone.nombreRayons = 36;
-    zone.rayonMax = 10;
-    zone.rayonMin = 3;
-    zone.couleurAxes = 0xFF0000;
-    zone.repereVisible = false;
+    zone.repere = Trepere{};
 }
 
 void dessinerZone(TzoneAffichage& zone, QPainter& peintre) {
@@ -153,8 +136,8 @@ void dessinerZone(TzoneAffichage& zone, QPainter& peintre) {
     if (zone.fond && zone.boite != nullptr) {
         canevas.remplir(0, 0, zone.boite->largeur, zone.boite->hauteur, zone.boite->couleur);
     }
-    if (zone.repereVisible && peintureRepere != nullptr) {
-        peintureRepere(canevas, zone);
+    if (zone.repere.visible) {
+        zone.repere.peindre(canevas, zone);
     }
     // Par indice : un objet qui ajouterait des objets en se peignant n'invalide rien.
     for (const bool points : {false, true}) {
@@ -195,8 +178,8 @@ void sourisZone(TzoneAffichage& zone, int x, int y, int action) {
         if (zone.objetSaisi != 0) {
             zone.sourisReelX = xReel(zone, x);
             zone.sourisReelY = yReel(zone, y);
-            if (deplacementPoint != nullptr) {
-                deplacementPoint(zone);
+            if (TobjetZone* saisi = zone.objet(zone.objetSaisi)) {
+                saisi->glisser(zone);
             }
         } else {
             curseur(zone, pointSousSouris(zone, x, y) > 0 ? Tcurseur::croix : Tcurseur::defaut);
@@ -400,12 +383,4 @@ int ajouterImageInterne(TzoneAffichage& zone, std::string_view nom, const QImage
 void definirDossierImages(std::string dossier) {
     dossierImages = std::move(dossier);
     dossierImagesDefini = true;
-}
-
-void installerPeintureRepere(TpeintureRepere peinture) {
-    peintureRepere = peinture;
-}
-
-void installerDeplacementPoint(TdeplacementPoint deplacement) {
-    deplacementPoint = deplacement;
 }

@@ -7,6 +7,7 @@
 // dessine jamais lui-même : il vide la zone, y ajoute des objets et demande un dessin.
 
 #include "display/couleur.h"
+#include "display/figures/repere.h"
 #include "display/texte/zonescliquables.h"
 #include "display/zones/objetzone.h"
 
@@ -18,7 +19,6 @@
 
 class QImage;
 class QPainter;
-class Tcanevas;
 struct TboitePeinture;
 
 struct TzoneAffichage {
@@ -37,30 +37,12 @@ struct TzoneAffichage {
     double echelle = 1;
     double fuiteX = 0.4;
     double fuiteY = 0.4;
-    Tcouleur couleurAxes = 0xFF0000;
-    bool repereVisible = false;
     double xMin = 0;
     double xMax = 0;
     double yMin = 0;
     double yMax = 0;
-    // Grille et axes des figures, peints quand `repereVisible`.
-    double pasX = 1;
-    double pasY = 1;
-    bool quadrillageCarre = true;
-    double xGraduation = 3;
-    double yGraduation = 3;
-    std::string texteGraduationX = "3";
-    std::string texteGraduationY = "3";
-    std::string nomAxeX = "x";
-    std::string nomAxeY = "y";
-    std::string texteOrigine = "0";
-    bool sansAxes = false;
-    bool grillePolaire = false;
-    double pasAngle = 10;
-    int nombreRayons = 36;
-    double rayonMax = 10;
-    double rayonMin = 3;
-    bool grilleTriangulaire = false;
+    // Grille et axes des figures, peints avant les objets quand le repère est visible.
+    Trepere repere;
     int objetSaisi = 0;
     double sourisReelX = 0;
     double sourisReelY = 0;
@@ -122,11 +104,3 @@ int ajouterImageInterne(TzoneAffichage& zone, std::string_view nom, const QImage
 
 // Dossier où `ajouterImage` lit les images ; par défaut celui de l'exécutable.
 void definirDossierImages(std::string dossier);
-
-// Points d'extension des figures : le dessin de la grille et des axes quand
-// `repereVisible`, et le déplacement du point saisi (qui recalcule la figure et demande un
-// dessin). Sans eux, la grille n'est pas peinte et un glisser ne déplace rien.
-using TpeintureRepere = void (*)(Tcanevas& canevas, TzoneAffichage& zone);
-using TdeplacementPoint = void (*)(TzoneAffichage& zone);
-void installerPeintureRepere(TpeintureRepere peinture);
-void installerDeplacementPoint(TdeplacementPoint deplacement);

@@ -3,8 +3,6 @@
 #include "core/donneescommunes.h"
 #include "core/exercice/cases.h"
 #include "core/exercice/enonce.h"
-#include "core/exercice/verdict.h"
-#include "core/exercice/verdicts.h"
 #include "exercises/ch01/exercicech01.h"
 
 #include <algorithm>
@@ -73,30 +71,22 @@ void poserCases(TdonneesCommunes& d, const ExerciceCh01& e) {
     }
 }
 
-void jugerCases(TdonneesCommunes& d) {
+Tverdict jugerCases(TdonneesCommunes& d) {
     if (d.casesChoisies == d.casesJustes) {
-        d.points = d.bareme - d.essai + 1;
-        d.codeVerdict = verdict::exact;
-        d.questionTerminee = true;
-        verdictExact(d);
-        return;
+        return Tverdict::exact;
     }
     const QuestionCases& q = questions[rangQuestion(d, std::size(questions))];
-    d.texte2.clear();
     const int dernier = std::min<int>(d.nombreCases, nombreMaxCases);
     for (int a = 1; a <= dernier; ++a) {
         const auto n = static_cast<std::size_t>(a);
         if (d.casesChoisies.test(n) != d.casesJustes.test(n)) {
             if (a <= nombreCasesQuestion) {
-                d.texte2 = q.cases[a - 1].explication;
+                ajouterLigneSolution(d, q.cases[a - 1].explication, 4.5);
             }
             break;
         }
     }
-    verdictFaux(d);
-    if (!d.texte2.empty()) {
-        ajouterLigneSolution(d, d.texte2, 4.5);
-    }
+    return Tverdict::faux;
 }
 
 } // namespace exo5ch01

@@ -5,6 +5,8 @@
 // correcteur nomme la première case mal choisie ; la question reste ouverte jusqu'à la bonne
 // réponse et aucune solution n'est proposée.
 
+#include "analysis/jugement/verdict.h"
+
 struct TdonneesCommunes;
 
 namespace exo5ch01 {
@@ -12,6 +14,8 @@ namespace exo5ch01 {
 struct ExerciceCh01;
 
 void poserCases(TdonneesCommunes& d, const ExerciceCh01& e);
-void jugerCases(TdonneesCommunes& d);
+// Exact quand les cases choisies sont les justes ; sinon faux, avec l'explication de la
+// première case mal choisie.
+Tverdict jugerCases(TdonneesCommunes& d);
 
 } // namespace exo5ch01

@@ -24,15 +24,27 @@ constexpr int facteurCommun = 1007;
 
 constexpr ExerciceCh01 developpee(int index, const char* titre, int bareme, int page,
                                   double hauteur, double largeur, const char* consigne) {
-    return {index, Famille::expression, titre, bareme, page, hauteur, largeur, 17, consigne};
+    return {index,   Famille::expression,       titre,   bareme, page, hauteur,
+            largeur, TgenreReponse::developpee, consigne};
 }
 
 constexpr ExerciceCh01 factorisee(int index, const char* titre, int bareme, int page) {
-    return {index, Famille::expression, titre, bareme, page, 4, 36, 16, formeFactorisee};
+    return {index, Famille::expression,       titre,          bareme, page, 4,
+            36,    TgenreReponse::factorisee, formeFactorisee};
 }
 
 constexpr ExerciceCh01 calculRapide(int index, const char* titre, int page) {
-    return {index, Famille::calculRapide, titre, 1, page, 4, 37, 1, sansCalculatrice, calculer, 3};
+    return {index,
+            Famille::calculRapide,
+            titre,
+            1,
+            page,
+            4,
+            37,
+            TgenreReponse::entier,
+            sansCalculatrice,
+            calculer,
+            3};
 }
 
 constexpr ExerciceCh01 champs(int index, const char* titre, int bareme, double hauteur,
@@ -44,8 +56,8 @@ constexpr ExerciceCh01 exercices[] = {
     {2, Famille::cases, "Reconnaître une somme, un produit", 1, 0, 3.5, 39},
     developpee(3, "Réduire une somme, une différence", 3, 0, 4, 29, reduire),
     developpee(4, "Réduire un produit", 3, 0, 4, 22, reduire),
-    {5, Famille::expression, "Simplifier et réduire, série 1", 2, 0, 5.5, 30, 17,
-     "Supprimer les parenthèses, puis", "réduire l'expression A.", 3.3},
+    {5, Famille::expression, "Simplifier et réduire, série 1", 2, 0, 5.5, 30,
+     TgenreReponse::developpee, "Supprimer les parenthèses, puis", "réduire l'expression A.", 3.3},
     developpee(6, "Développer k (a + b) ou k (a -b)", 3, 0, 4.5, 31, developper),
     developpee(7, "Développer (a+b)(c+d)", 3, 0, 4.5, 31, developper),
     developpee(9, "Développement d'expressions diverses, série 1", 3, developpement, 4.5, 31,

@@ -6,6 +6,8 @@
 // trouver un exercice par son indice dans l'arbre ; chaque famille a une seule fonction de
 // pose, menée par la ligne de la table.
 
+#include "analysis/jugement/genresreponse.h"
+
 #include <cstddef>
 
 struct TdonneesCommunes;
@@ -23,8 +25,8 @@ struct ExerciceCh01 {
     int pageCours;
     double hauteurCadre;
     double largeurCadre;
-    // Genre de réponse du champ unique (17 développée réduite, 16 factorisée, 1 nombre).
-    int typeReponse = 0;
+    // Genre de réponse du champ unique : développée réduite, factorisée, entier.
+    TgenreReponse typeReponse = TgenreReponse::aucun;
     // Consigne à la ligne 2 et, s'il y en a une, sa suite à la ligne donnée.
     const char* consigne = nullptr;
     const char* suiteConsigne = nullptr;

@@ -32,7 +32,7 @@ void poserEnonce(TdonneesCommunes& d) {
 void jugerReponse(TdonneesCommunes& d) {
     const ExerciceCh01* e = exerciceCh01(d.numeroExercice);
     if (e != nullptr && e->famille == Famille::cases) {
-        jugerCases(d);
+        conclureQuestion(d, jugerCases(d), Tnotation::pointParEssai);
     } else {
         jugerReponseStandard(d);
     }

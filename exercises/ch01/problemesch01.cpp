@@ -92,7 +92,7 @@ constexpr ConsigneChamps consignes[] = {
 int nombreChampsQuestion(const QuestionChamps& q) {
     int n = 0;
     for (const ChampAttendu& c : q.champs) {
-        n += c.typeReponse != 0 ? 1 : 0;
+        n += c.typeReponse != TgenreReponse::aucun ? 1 : 0;
     }
     return n;
 }
@@ -162,7 +162,7 @@ void poserChamps(TdonneesCommunes& d, const ExerciceCh01& e) {
     preparerSaisie(d, e, static_cast<int>(questionsChamps(e.index).size()), champs);
     for (int k = 1; k <= champs; ++k) {
         const ChampAttendu& c = q->champs[k - 1];
-        d.typeReponse[k] = static_cast<std::uint8_t>(c.typeReponse);
+        d.typeReponse[k] = c.typeReponse;
         if (c.attendue != nullptr) {
             d.reponseAttendue[k] = c.attendue;
             d.lettresPermises[k] = c.lettres != nullptr ? c.lettres : "";

@@ -7,6 +7,8 @@
 // et les lignes de la solution ; l'unité du chapitre les lit sans rien calculer.
 // Le nombre de questions d'une série est la taille de sa table.
 
+#include "analysis/jugement/genresreponse.h"
+
 #include <span>
 
 namespace exo5ch01 {
@@ -39,7 +41,7 @@ struct QuestionNumerique {
 // `attendue` (un champ qui attend « toute expression égale à A » sous une forme donnée).
 // Pour un nombre : `valeur`, et `pourX` la valeur de x à laquelle il se calcule, en texte.
 struct ChampAttendu {
-    int typeReponse;
+    TgenreReponse typeReponse;
     const char* attendue = nullptr;
     const char* lettres = nullptr;
     double valeur = 0;
@@ -48,7 +50,7 @@ struct ChampAttendu {
 };
 
 // Une question à deux ou trois champs (« Réponse a : », « Réponse b : »…). `expression`
-// est l'expression de l'énoncé ; un champ inutilisé a un type 0.
+// est l'expression de l'énoncé ; un champ inutilisé a le genre aucun.
 struct QuestionChamps {
     const char* expression;
     ChampAttendu champs[3];

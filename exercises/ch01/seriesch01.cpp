@@ -57,7 +57,7 @@ void poserSerie(TdonneesCommunes& d, const ExerciceCh01& e) {
         return;
     }
     preparerSaisie(d, e, n, 1);
-    d.typeReponse[1] = static_cast<std::uint8_t>(e.typeReponse);
+    d.typeReponse[1] = e.typeReponse;
     if (e.famille == Famille::calculRapide) {
         poserCalculRapide(d, e, calculs);
     } else {

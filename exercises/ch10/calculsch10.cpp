@@ -16,7 +16,7 @@ namespace {
 constexpr int pageCalculs = 1092;
 constexpr int pageReciproque = 1093;
 
-// 407 : trois noms de segments (genre 5) dans une suite de rapports égaux.
+// 407 : trois noms de segments (deux points distincts) dans une suite de rapports égaux.
 void poserRapportsEgaux(TdonneesCommunes& d) {
     const auto table = rapportsEgaux();
     const RapportsEgaux& q = questionCourante(d, table);
@@ -29,7 +29,7 @@ void poserRapportsEgaux(TdonneesCommunes& d) {
     ajouterLigneEnonce(d, q.chaine, 5);
     d.lettresPoints = "ABCMN";
     for (int k = 1; k <= 3; ++k) {
-        d.typeReponse[k] = 5;
+        d.typeReponse[k] = TgenreReponse::deuxPoints;
         d.reponseAttendue[k] = q.attendues[k - 1];
     }
     figureThales(d, "AMNBC", q.k);
@@ -86,7 +86,7 @@ void poserReciproque(TdonneesCommunes& d) {
     commencerEnonce(d, "Réciproque du théorème de Thalès, avec les calculs intermédiaires",
                     static_cast<int>(table.size()), 4);
     preparerChamps(d, 3);
-    d.typeReponse[3] = 35;
+    d.typeReponse[3] = TgenreReponse::ouiNon;
     d.premierFauxSeulement = true;
     encadrerJusqua(d, 7, 49);
     ajouterLigneEnonce(d, "Les points sont alignés dans l'ordre visible sur la figure.", 2);

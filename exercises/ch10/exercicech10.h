@@ -6,14 +6,16 @@
 // dans ces tables au lieu d'aligner des branches.
 
 #include "core/exercice/repartition.h"
+#include "core/exercice/soumission.h"
 
 namespace exo5ch10 {
 
 struct TexerciceCh10 {
     int index = 0;
     ProcedureChapitre poserEnonce = nullptr;
-    // Nul : le jugement standard.
-    ProcedureChapitre jugerReponse = nullptr;
+    // Nul : le jugement standard ; sinon le correcteur de l'exercice, dont le verdict est
+    // conclu avec un point par essai.
+    TcorrecteurQuestion jugerReponse = nullptr;
     ProcedureChapitre donnerSolution = nullptr;
     // Nulles : la réponse modèle (ou fausse) se déduit des attendus de la question.
     ProcedureChapitre donnerReponseModele = nullptr;

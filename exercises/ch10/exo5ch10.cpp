@@ -38,7 +38,7 @@ void poserEnonce(TdonneesCommunes& d) {
 
 void jugerReponse(TdonneesCommunes& d) {
     if (const TexerciceCh10* e = exerciceCourant(d); e != nullptr && e->jugerReponse != nullptr) {
-        e->jugerReponse(d);
+        conclureQuestion(d, e->jugerReponse(d), Tnotation::pointParEssai);
     } else {
         jugerReponseStandard(d);
     }

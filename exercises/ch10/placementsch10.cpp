@@ -27,26 +27,18 @@ constexpr Tcouleur rouge = 0xFF0000;
 constexpr Tcouleur gris = 0x808080;
 constexpr int pageRapport = 1089;
 
-// Réponse juste d'un placement : points selon le barème et les essais, question finie.
-void placementExact(TdonneesCommunes& d) {
-    d.points = d.bareme - d.essai + 1;
-    d.questionTerminee = true;
-    d.codeVerdict = 1;
-    verdictExact(d);
-}
-
 // Placement faux : l'essai compte, la solution est offerte dès le troisième.
-void placementFaux(TdonneesCommunes& d) {
-    verdictFaux(d);
+Tverdict placementFaux(TdonneesCommunes& d) {
     d.solutionPermise = d.essai > 2;
+    return Tverdict::faux;
 }
 
-// Figure illisible (droite non définie…) : message, image « incorrecte », essai non compté.
-void placementIllisible(TdonneesCommunes& d, std::string_view message) {
-    d.codeVerdict = 6;
-    d.essai -= 1;
+// Figure illisible (droite non définie…) : image « incorrecte » et message ; l'essai ne
+// compte pas.
+Tverdict placementIllisible(TdonneesCommunes& d, std::string_view message) {
     verdictIncorrect(d);
     ajouterMessage(d, message);
+    return Tverdict::illisible;
 }
 
 // Zone carrée de l'énoncé avec son quadrillage, sans axes, de pas 1 et de demi-largeur
@@ -57,10 +49,10 @@ TzoneAffichage* figureQuadrillee(TdonneesCommunes& d, double demiCote) {
     }
     placerFigureEnonceCarree(d);
     TzoneAffichage& z = *d.zoneFigure;
-    z.repereVisible = true;
-    z.sansAxes = true;
-    z.pasX = 1;
-    z.pasY = 1;
+    z.repere.visible = true;
+    z.repere.sansAxes = true;
+    z.repere.pasX = 1;
+    z.repere.pasY = 1;
     z.echelle = z.largeur / (2 * demiCote);
     bornesZone(z);
     return &z;
@@ -87,7 +79,7 @@ void poserPlacerM(TdonneesCommunes& d) {
     }
     placerFigureEnonceCarree(d);
     TzoneAffichage& z = *d.zoneFigure;
-    z.repereVisible = true;
+    z.repere.visible = true;
     z.echelle /= 2;
     bornesZone(z);
     pointSurGrille(z, "A", noir, 0, 0, 0, 0, 1, 0, 0, 1, -0.5, 0.2);
@@ -107,20 +99,19 @@ void poserPlacerM(TdonneesCommunes& d) {
     segment(z, "M", "N", bleu, 1, 1);
 }
 
-void jugerPlacerM(TdonneesCommunes& d) {
+Tverdict jugerPlacerM(TdonneesCommunes& d) {
     const PlacerM& q = donneesPlacerM(d);
     const double x = d.zoneFigure ? abscisseObjet(*d.zoneFigure, "M") : 0;
     if (std::abs(x - q.cibleX) < 1e-9) {
-        placementExact(d);
-        return;
+        return Tverdict::exact;
     }
-    placementFaux(d);
     ajouterLigneSolution(d, q.aide, 2.5);
     ajouterLigneSolution(
         d,
         std::string(x > q.cibleX ? "Or AM est inférieur aux " : "Or AM est supérieur aux ") +
             q.rapport + " de AB...",
         4.5);
+    return placementFaux(d);
 }
 
 void placerMModele(TdonneesCommunes& d) {
@@ -215,7 +206,7 @@ void poserRapport(TdonneesCommunes& d) {
         pointSurGrille(*z, "Q", rouge, 1, 6, -7, 7, 1, -7, 7, 1, 0.5, -1);
     } else {
         // Sans quadrillage : deux parallèles graduées de 1 en 1 par A et par B.
-        z->repereVisible = false;
+        z->repere.visible = false;
         pointEtiquete(*z, "A", noir, c.xA, c.yA, -1.8, -0.5);
         pointEtiquete(*z, "B", noir, c.xB, c.yB, 0.5, -0.5);
         pointCache(*z, "G1", noir, c.xA, -6);
@@ -252,10 +243,9 @@ std::int64_t arrondi(double x) {
     return static_cast<std::int64_t>(std::llround(x));
 }
 
-void jugerRapport(TdonneesCommunes& d) {
+Tverdict jugerRapport(TdonneesCommunes& d) {
     if (!d.zoneFigure) {
-        placementFaux(d);
-        return;
+        return placementFaux(d);
     }
     const TzoneAffichage& z = *d.zoneFigure;
     const PlacerRapport& r = donneesRapport(d);
@@ -264,16 +254,15 @@ void jugerRapport(TdonneesCommunes& d) {
     const std::int64_t xP = arrondi(abscisseObjet(z, "P")), yP = arrondi(ordonneeObjet(z, "P"));
     const std::int64_t xQ = arrondi(abscisseObjet(z, "Q")), yQ = arrondi(ordonneeObjet(z, "Q"));
     if (xP == xQ && yP == yQ) {
-        placementIllisible(d, "La droite bleue n'est pas définie.");
-        return;
+        return placementIllisible(d, "La droite bleue n'est pas définie.");
     }
     // M = A + t(B − A) sur (PQ) : t = [AP, PQ] / [AB, PQ], en entiers.
     const std::int64_t ux = xQ - xP, uy = yQ - yP;
     std::int64_t numerateur = (xP - xA) * uy - (yP - yA) * ux;
     std::int64_t denominateur = (xB - xA) * uy - (yB - yA) * ux;
     if (denominateur == 0) {
-        placementIllisible(d, "La droite (PQ) est parallèle à la droite (AB). M n'est pas défini.");
-        return;
+        return placementIllisible(
+            d, "La droite (PQ) est parallèle à la droite (AB). M n'est pas défini.");
     }
     if (denominateur < 0) {
         numerateur = -numerateur;
@@ -286,15 +275,12 @@ void jugerRapport(TdonneesCommunes& d) {
                                             : "Le point M appartient à la demi$-droite [AB).")
                                 : (r.dedans ? "Le point M n'appartient pas au segment [AB]."
                                             : "Le point M appartient au segment [AB].");
-        placementIllisible(d, ligne);
-        return;
+        return placementIllisible(d, ligne);
     }
     const double t = static_cast<double>(numerateur) / static_cast<double>(denominateur);
     if (std::abs(t - r.positionM) < 1e-9) {
-        placementExact(d);
-        return;
+        return Tverdict::exact;
     }
-    placementFaux(d);
     if (grille) {
         ajouterMessage(d, "On obtient  $FAM;AB; = " +
                               nombres::texteFraction(std::abs(numerateur), denominateur, true) +
@@ -307,6 +293,7 @@ void jugerRapport(TdonneesCommunes& d) {
                                                      std::abs(denominateur - numerateur), true) +
                               "  au lieu de  " + rapportDemande(r) + ".");
     }
+    return placementFaux(d);
 }
 
 // P = A + p·v et Q = B ± q·v ; `ecartQ` allonge BQ pour une réponse fausse.
@@ -390,10 +377,9 @@ void poserPartage(TdonneesCommunes& d) {
     segment(*z, "C", "A", noir, 1, 1);
 }
 
-void jugerPartage(TdonneesCommunes& d) {
+Tverdict jugerPartage(TdonneesCommunes& d) {
     if (!d.zoneFigure) {
-        placementFaux(d);
-        return;
+        return placementFaux(d);
     }
     const TzoneAffichage& z = *d.zoneFigure;
     const PartagerSegment& s = donneesPartage(d);
@@ -407,21 +393,20 @@ void jugerPartage(TdonneesCommunes& d) {
     coordonnees(s.segment[1], x2, y2);
     coordonnees(troisiemeSommet(s), x3, y3);
     if ((x2 - x1) * (y3 - y1) - (y2 - y1) * (x3 - x1) == 0) {
-        placementIllisible(d, "Les points A, B et C sont alignés : le triangle ABC n'existe pas.");
-        return;
+        return placementIllisible(
+            d, "Les points A, B et C sont alignés : le triangle ABC n'existe pas.");
     }
     const std::int64_t ex = std::abs(x2 - x1);
     const std::int64_t ey = std::abs(y2 - y1);
     if (ex % s.parties == 0 && ey % s.parties == 0) {
-        placementExact(d);
-        return;
+        return Tverdict::exact;
     }
-    placementFaux(d);
     ajouterMessage(d, std::string("De ") + s.segment[0] + " à " + s.segment[1] + ", on avance de " +
                           std::to_string(ex) + " carreau(x) en largeur et de " +
                           std::to_string(ey) + " en hauteur :");
     ajouterMessage(d, "ces deux nombres ne sont pas tous deux des multiples de " +
                           std::to_string(s.parties) + ".");
+    return placementFaux(d);
 }
 
 // Extrémités du segment en (−3 ; −3) et (−3 + n + écart ; −3 + n), troisième sommet en

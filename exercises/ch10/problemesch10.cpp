@@ -92,7 +92,7 @@ void poserProbleme(TdonneesCommunes& d) {
     }
     const Probleme& p = questionCourante(d, table);
     int champs = 0;
-    while (champs < 3 && p.champs[champs].typeReponse != 0) {
+    while (champs < 3 && p.champs[champs].typeReponse != TgenreReponse::aucun) {
         ++champs;
     }
     commencerEnonce(d, fixe->titre, static_cast<int>(table.size()), fixe->bareme);
@@ -106,7 +106,7 @@ void poserProbleme(TdonneesCommunes& d) {
     ecrireLignesEnonce(d, p.enonce);
     for (int k = 1; k <= champs; ++k) {
         const ChampProbleme& c = p.champs[k - 1];
-        d.typeReponse[k] = static_cast<std::uint8_t>(c.typeReponse);
+        d.typeReponse[k] = c.typeReponse;
         if (c.attendue != nullptr) {
             d.reponseAttendue[k] = c.attendue;
             d.valeurAttendue[k] = c.valeur;

@@ -5,6 +5,8 @@
 // l'unité du chapitre à partir de ces données (lettres, rapport k, position d'un point).
 // Le nombre de questions d'une série est la taille de sa table.
 
+#include "analysis/jugement/genresreponse.h"
+
 #include <span>
 
 namespace exo5ch10 {
@@ -124,7 +126,7 @@ struct PartagerSegment {
 
 // Réponse d'un champ d'un problème : un nombre, ou un texte pour les formes 43.
 struct ChampProbleme {
-    int typeReponse;
+    TgenreReponse typeReponse;
     double valeur;
     const char* attendue;
 };

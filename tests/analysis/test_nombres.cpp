@@ -1,4 +1,3 @@
-#include "analysis/geometrie/geometrie.h"
 #include "analysis/nombres/arithmetique.h"
 #include "analysis/nombres/ecriturenombre.h"
 #include "analysis/nombres/hasard.h"
@@ -7,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 namespace {
@@ -178,57 +176,6 @@ TEST(Chaines, Operations) {
     EXPECT_EQ(nombres::remplacerTout("a-a", "a", "aa"), "aa-aa");
     EXPECT_EQ(nombres::supprimerCaracteres("[AB)", "()[]"), "AB");
     EXPECT_EQ(nombres::supprimerCaracteres("x²é", "²"), "xé");
-}
-
-TEST(Geometrie, IntersectionsEtSymetries) {
-    const auto p = nombres::resoudreSysteme(1, 1, -3, 1, -1, -1);
-    ASSERT_TRUE(p);
-    EXPECT_DOUBLE_EQ(p->x, 2);
-    EXPECT_DOUBLE_EQ(p->y, 1);
-    EXPECT_FALSE(nombres::resoudreSysteme(1, 2, 0, 2, 4, 1));
-    EXPECT_FALSE(nombres::intersectionDroites({0, 0}, {1, 1}, {1, 0}, {2, 2}));
-
-    const auto s = nombres::symetriqueDroite({1, 0, -1}, 3, 5);
-    EXPECT_DOUBLE_EQ(s.x, -1);
-    EXPECT_DOUBLE_EQ(s.y, 5);
-
-    // Droite y = r(1 + 1e-9) : le point de contact, pas de refus.
-    const auto t = nombres::intersectionDroiteCercle(1, {0, 1, -2 * (1 + 1e-9)}, 0, 0, 2);
-    ASSERT_TRUE(t);
-    EXPECT_NEAR(t->x, 0, 1e-6);
-    EXPECT_NEAR(t->y, 2, 1e-6);
-    EXPECT_FALSE(nombres::intersectionDroiteCercle(1, {0, 1, -3}, 0, 0, 2));
-
-    const auto c = nombres::intersectionCercles(0, 0, 5, 8, 0, 5);
-    ASSERT_TRUE(c);
-    EXPECT_NEAR(c->x, 4, 1e-12);
-    EXPECT_NEAR(std::abs(c->y), 3, 1e-12);
-    EXPECT_FALSE(nombres::intersectionCercles(1, 1, 2, 1, 1, 3));
-
-    const auto r = nombres::rotationPoint(1, 1, 2, 1, 90);
-    EXPECT_NEAR(r.x, 1, 1e-12);
-    EXPECT_NEAR(r.y, 2, 1e-12);
-}
-
-TEST(Geometrie, Angles) {
-    EXPECT_NEAR(nombres::arcCosDegres(0.5), 60, 1e-9);
-    EXPECT_NEAR(nombres::arcCosDegres(-1), 180, 1e-9);
-    EXPECT_EQ(nombres::arcCosDegres(1.0000000001), 0);
-    EXPECT_NEAR(nombres::arcSinDegres(0.5), 30, 1e-9);
-    EXPECT_NEAR(nombres::arcTanDegres(1), 45, 1e-9);
-    EXPECT_NEAR(nombres::arcTanDegres(-1), -45, 1e-9);
-    EXPECT_NEAR(nombres::angleDirection(0, -1), 270, 1e-9);
-    EXPECT_NEAR(*nombres::angleVecteurs(1, 0, 0, 1), 90, 1e-9);
-    EXPECT_NEAR(*nombres::angleVecteurs(1, 0, 0, -1), -90, 1e-9);
-    EXPECT_FALSE(nombres::angleVecteurs(0, 0, 1, 0));
-    EXPECT_NEAR(nombres::angleSommet360(1, 0, 0, 0, 0, -1), 270, 1e-9);
-    EXPECT_EQ(nombres::angleSommet360(0, 0, 0, 0, 1, 1), 0);
-    double x = 0, y = 0;
-    EXPECT_FALSE(nombres::normaliserVecteur(x, y));
-    x = 3;
-    y = 4;
-    EXPECT_TRUE(nombres::normaliserVecteur(x, y));
-    EXPECT_DOUBLE_EQ(x, 0.6);
 }
 
 TEST(Hasard, UneGraineRejoueLesMemesTirages) {

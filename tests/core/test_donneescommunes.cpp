@@ -64,7 +64,7 @@ TEST(TableauUn, NumerosVerifies) {
 TEST(DonneesCommunes, ValeursDeDepart) {
     TdonneesCommunes d;
     d.bareme = 5;
-    d.typeReponse[2] = 17;
+    d.typeReponse[2] = TgenreReponse::developpee;
     d.precision[1] = 0.5;
     d.modeReponse = modeReponseCases;
     d.correctionVisible = false;
@@ -78,7 +78,7 @@ TEST(DonneesCommunes, ValeursDeDepart) {
     initialiserDonneesCommunes(d);
     EXPECT_EQ(d.bareme, 1);
     for (int k = 1; k <= 3; ++k) {
-        EXPECT_EQ(d.typeReponse[k], 7);
+        EXPECT_EQ(d.typeReponse[k], TgenreReponse::nombre);
         EXPECT_EQ(d.precision[k], 1e-9);
         EXPECT_TRUE(d.reponseAttendue[k].empty());
     }

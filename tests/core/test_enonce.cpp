@@ -168,7 +168,6 @@ TEST_F(Enonce, SonEtBips) {
     EXPECT_TRUE(controles.MediaPlayerErreur.fichier.empty());
     EXPECT_EQ(plateforme.nombre(Appel::JouerSon), 0);
     verdictFaux(d);
-    EXPECT_EQ(d.codeVerdict, 3);
     EXPECT_EQ(controles.MediaPlayerErreur.fichier, "/prog/erreur.wav");
     ASSERT_EQ(plateforme.nombre(Appel::JouerSon), 1);
     verdictExact(d);
@@ -201,15 +200,15 @@ TEST_F(Enonce, ChampVidePermisJugeSansCorrecteur) {
     const struct {
         const char* attendu;
         const char* donne;
-        int verdict;
-    } cas[] = {{"", "", 1}, {"", "4", 3}, {"4", "", 3}};
+        Tverdict verdict;
+    } cas[] = {{"", "", Tverdict::exact}, {"", "4", Tverdict::faux}, {"4", "", Tverdict::faux}};
     for (const auto& c : cas) {
         d.reponseAttendue[2] = c.attendu;
         d.reponseDonnee[2] = c.donne;
         EXPECT_EQ(jugerChamp(d, 2), c.verdict) << c.attendu << "|" << c.donne;
     }
-    EXPECT_EQ(jugerChamp(d, 0), 6);
-    EXPECT_EQ(jugerChamp(d, 4), 6);
+    EXPECT_EQ(jugerChamp(d, 0), Tverdict::illisible);
+    EXPECT_EQ(jugerChamp(d, 4), Tverdict::illisible);
 }
 
 TEST_F(Enonce, PlacementDesFigures) {

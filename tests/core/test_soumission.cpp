@@ -1,3 +1,4 @@
+#include "analysis/jugement/verdict.h"
 #include "core/controles/barreetat.h"
 #include "core/controles/bouton.h"
 #include "core/controles/champsaisie.h"
@@ -6,7 +7,6 @@
 #include "core/controles/minuterie.h"
 #include "core/exercice/exercice.h"
 #include "core/exercice/soumission.h"
-#include "core/exercice/verdict.h"
 #include "display/tableaux/objetdiagramme.h"
 #include "display/zones/zoneaffichage.h"
 #include "tests/core/soumissionessai.h"
@@ -40,7 +40,7 @@ TEST_P(PointsParEssai, UnChamp) {
     }
     repondre({"12"});
     ASSERT_TRUE(d.questionTerminee);
-    EXPECT_EQ(d.codeVerdict, verdict::exact);
+    EXPECT_EQ(d.codeVerdict, Tverdict::exact);
     EXPECT_EQ(d.points, cas.points);
     EXPECT_EQ(d.scoreSerie, cas.points);
     EXPECT_EQ(d.pointsPossibles, d.bareme);
@@ -58,6 +58,56 @@ INSTANTIATE_TEST_SUITE_P(
                     CasPoints{"bareme2_deuxieme", uniteessai::bareme2, 1, 0},
                     CasPoints{"bareme1_premier", uniteessai::serieUnChamp, 0, 1},
                     CasPoints{"bareme1_deuxieme", uniteessai::serieUnChamp, 1, 0}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+// La fin d'une question selon le verdict, la notation, le barème et l'essai : points,
+// question finie ou non, essai compté ou non.
+struct CasConclusion {
+    const char* nom;
+    Tverdict verdict;
+    Tnotation notation;
+    int bareme;
+    int essai;
+    bool terminee;
+    int points;
+    int essaiApres;
+};
+
+class Conclusion : public SoumissionEssai, public testing::WithParamInterface<CasConclusion> {};
+
+TEST_P(Conclusion, PointsEtFin) {
+    const CasConclusion& c = GetParam();
+    d.bareme = c.bareme;
+    d.essai = c.essai;
+    d.points = -7;
+    conclureQuestion(d, c.verdict, c.notation);
+    EXPECT_EQ(d.codeVerdict, c.verdict);
+    EXPECT_EQ(d.questionTerminee, c.terminee);
+    EXPECT_EQ(d.points, c.terminee ? c.points : -7) << "une question ouverte garde ses points";
+    EXPECT_EQ(d.essai, c.essaiApres);
+    EXPECT_EQ(plateforme.nombre(Appel::JouerSon), c.verdict == Tverdict::faux ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Notations, Conclusion,
+    testing::Values(CasConclusion{"premierEssai_b2_e1", Tverdict::exact, Tnotation::premierEssai, 2,
+                                  1, true, 2, 1},
+                    CasConclusion{"premierEssai_b2_e2", Tverdict::exact, Tnotation::premierEssai, 2,
+                                  2, true, 0, 2},
+                    CasConclusion{"deuxParEssai_b6_e3", Tverdict::exact,
+                                  Tnotation::deuxPointsParEssai, 6, 3, true, 2, 3},
+                    CasConclusion{"pointParEssai_b3_e2", Tverdict::exact, Tnotation::pointParEssai,
+                                  3, 2, true, 2, 2},
+                    CasConclusion{"essaiUnique_exact", Tverdict::exact, Tnotation::essaiUnique, 4,
+                                  1, true, 4, 1},
+                    CasConclusion{"essaiUnique_faux_termine", Tverdict::faux,
+                                  Tnotation::essaiUnique, 4, 1, true, 0, 1},
+                    CasConclusion{"faux_reste_ouvert", Tverdict::faux, Tnotation::pointParEssai, 3,
+                                  2, false, 0, 2},
+                    CasConclusion{"illisible_non_compte", Tverdict::illisible,
+                                  Tnotation::deuxPointsParEssai, 3, 2, false, 0, 1},
+                    CasConclusion{"malEcrit_non_compte", Tverdict::malEcrit,
+                                  Tnotation::premierEssai, 3, 1, false, 0, 0}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 using Soumission = SoumissionEssai;
@@ -123,7 +173,7 @@ TEST_F(Soumission, ReponseVidePermise) {
     lancerExercice(d, uniteessai::videPermis);
     repondre({"4"});
     EXPECT_FALSE(d.questionTerminee);
-    EXPECT_EQ(d.codeVerdict, verdict::faux);
+    EXPECT_EQ(d.codeVerdict, Tverdict::faux);
 }
 
 TEST_F(Soumission, DeuxChampsExactAuDeuxiemeEssaiCompte) {
@@ -357,7 +407,7 @@ TEST_F(Soumission, ChoixUniqueSoumisAuClic) {
     EXPECT_FALSE(d.questionTerminee) << "un clic qui désélectionne ne soumet pas";
     cliquerCase(2);
     EXPECT_TRUE(d.questionTerminee) << "un clic qui sélectionne soumet";
-    EXPECT_EQ(d.codeVerdict, verdict::faux);
+    EXPECT_EQ(d.codeVerdict, Tverdict::faux);
     EXPECT_EQ(d.points, 0);
 
     lancerExercice(d, uniteessai::choixUnique);
@@ -367,7 +417,7 @@ TEST_F(Soumission, ChoixUniqueSoumisAuClic) {
 
     lancerExercice(d, uniteessai::choixUnique);
     cliquerCase(3);
-    EXPECT_EQ(d.codeVerdict, verdict::exact);
+    EXPECT_EQ(d.codeVerdict, Tverdict::exact);
     EXPECT_EQ(d.points, 2);
 }
 
@@ -380,14 +430,16 @@ TEST_F(Soumission, DiagrammeEnBarresATracer) {
     Tdiagramme& barres = diagrammeDe(d);
     validerReponse(d);
     EXPECT_FALSE(d.questionTerminee);
-    EXPECT_EQ(d.texte2, "La barre pour la catégorie \" A \" est trop petite.");
-    EXPECT_EQ(textesSolution(), std::vector<std::string>{d.texte2});
+    EXPECT_EQ(textesSolution(),
+              std::vector<std::string>{"La barre pour la catégorie \" A \" est trop petite."});
+    EXPECT_TRUE(d.texte2.empty()) << "le message n'occupe pas un texte de la solution";
     EXPECT_EQ(lignesSolution(), std::vector<double>{3.5});
     EXPECT_EQ(plateforme.nombre(Appel::JouerSon), 1);
     reessayer(d);
     barres.valeurs = {3, 5, 9};
     validerReponse(d);
-    EXPECT_EQ(d.texte2, "La barre pour la catégorie \" C \" est trop grande.");
+    EXPECT_EQ(textesSolution(),
+              std::vector<std::string>{"La barre pour la catégorie \" C \" est trop grande."});
     reessayer(d);
     barres.valeurs[2] = 7;
     validerReponse(d);
@@ -401,7 +453,8 @@ TEST_F(Soumission, DiagrammeCirculaireATracer) {
     Tdiagramme& secteurs = diagrammeDe(d);
     ASSERT_EQ(secteurs.valeurs[1], 240);
     validerReponse(d);
-    EXPECT_EQ(d.texte2, "Le secteur pour la catégorie \" filles \" est trop grand.");
+    EXPECT_EQ(textesSolution(), std::vector<std::string>{
+                                    "Le secteur pour la catégorie \" filles \" est trop grand."});
     reessayer(d);
     secteurs.valeurs = {90, 270};
     validerReponse(d);
@@ -424,6 +477,28 @@ TEST_F(Soumission, LesCasesJustesNePassentPasDUneQuestionALAutre) {
     lancerExercice(d, uniteessai::bareme3);
     ASSERT_EQ(d.numeroExercice, uniteessai::bareme3);
     EXPECT_TRUE(d.casesJustes.none());
+}
+
+// Rien de ce qu'une question possède ne passe à la suivante : attendus, valeurs, verdicts,
+// textes préparés.
+TEST_F(Soumission, PoserQuestionRemetTouteLaQuestion) {
+    lancerExercice(d, uniteessai::serieUnChamp);
+    repondre({"?"});
+    d.reponseAttendue[2] = "x+1";
+    d.valeurAttendue[3] = 5;
+    d.valeurDonnee[1] = 4;
+    d.texte2 = "message";
+    d.texte3 = "brouillon";
+    poserQuestion(d, true);
+    EXPECT_TRUE(d.reponseAttendue[2].empty());
+    EXPECT_EQ(d.valeurAttendue[3], 0);
+    EXPECT_EQ(d.valeurDonnee[1], 0);
+    EXPECT_EQ(d.codeVerdict, Tverdict::aucun);
+    EXPECT_EQ(d.verdictsChamps[1], Tverdict::aucun);
+    EXPECT_TRUE(d.texte2.empty());
+    EXPECT_TRUE(d.texte3.empty());
+    EXPECT_EQ(d.texte1, "La réponse est 12.") << "l'énoncé prépare à nouveau sa solution";
+    EXPECT_EQ(d.reponseAttendue[1].texte(), "13");
 }
 
 } // namespace

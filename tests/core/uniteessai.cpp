@@ -1,12 +1,12 @@
 #include "tests/core/uniteessai.h"
 
+#include "analysis/jugement/verdict.h"
 #include "core/donneescommunes.h"
 #include "core/exercice/cases.h"
 #include "core/exercice/champsreponse.h"
 #include "core/exercice/enonce.h"
 #include "core/exercice/repartition.h"
 #include "core/exercice/soumission.h"
-#include "core/exercice/verdict.h"
 #include "core/exercice/verdicts.h"
 #include "display/tableaux/objetdiagramme.h"
 #include "display/zones/zoneaffichage.h"
@@ -109,29 +109,29 @@ void poser(TdonneesCommunes& d) {
     }
 }
 
-int corriger(TdonneesCommunes& d, int k) {
+Tverdict corriger(TdonneesCommunes& d, int k) {
     ++appels;
     if (d.typeReponse[k] == genreCases) {
         for (int n = 1; n <= d.nombreCases; ++n) {
             if (d.casesChoisies.test(static_cast<std::size_t>(n)) !=
                 d.casesJustes.test(static_cast<std::size_t>(n))) {
-                return verdict::faux;
+                return Tverdict::faux;
             }
         }
-        return verdict::exact;
+        return Tverdict::exact;
     }
     const std::string& donnee = d.reponseDonnee[k].texte();
     if (!donnee.empty() && donnee[0] == '?') {
         verdictIncorrect(d);
         ajouterMessage(d, "Réponse illisible");
-        return verdict::illisible;
+        return Tverdict::illisible;
     }
     if (!donnee.empty() && donnee[0] == '~') {
         verdictIncorrect(d);
         ajouterMessage(d, "Réponse simplifiable");
-        return verdict::malEcrit;
+        return Tverdict::malEcrit;
     }
-    return donnee == d.reponseAttendue[k].texte() ? verdict::exact : verdict::faux;
+    return donnee == d.reponseAttendue[k].texte() ? Tverdict::exact : Tverdict::faux;
 }
 
 } // namespace

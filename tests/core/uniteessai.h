@@ -7,6 +7,8 @@
 // un correcteur de champ scripté : une réponse égale à l'attendu est exacte, une réponse
 // commençant par « ? » est illisible (6), par « ~ » mal écrite (9), toute autre fausse.
 
+#include "analysis/jugement/genresreponse.h"
+
 struct TdonneesCommunes;
 
 namespace uniteessai {
@@ -25,7 +27,7 @@ inline constexpr int barres = 12;        // diagramme en barres à tracer, atten
 inline constexpr int secteurs = 15;      // diagramme circulaire à tracer, attendu 90, 270
 
 // Genre de réponse des cases à choix multiple pour le correcteur scripté.
-inline constexpr int genreCases = 99;
+inline constexpr TgenreReponse genreCases = TgenreReponse{99};
 
 // Inscrit l'unité pour le chapitre 1 et le correcteur scripté ; nombreAppels compte les
 // champs jugés par le correcteur.

@@ -482,7 +482,7 @@ TEST_F(Figure, GlisserSurGrilleEtRegle) {
 }
 
 TEST_F(Figure, GlisserSurGrillesPolaireEtTriangulaire) {
-    zone->grillePolaire = true;
+    zone->repere.grillePolaire = true;
     pointDeplacable(*zone, "A", 0, 5, 0);
     zone->objetSaisi = indiceObjet(*zone, "A");
     zone->sourisReelX = 0.1;
@@ -492,8 +492,8 @@ TEST_F(Figure, GlisserSurGrillesPolaireEtTriangulaire) {
 
     // Grille triangulaire : colonne entière à l'intérieur du bord, rangée décalée de 1/√3
     // pour une colonne impaire, sous yMax − 0,1.
-    zone->grillePolaire = false;
-    zone->grilleTriangulaire = true;
+    zone->repere.grillePolaire = false;
+    zone->repere.grilleTriangulaire = true;
     zone->sourisReelX = 100;
     zone->sourisReelY = 100;
     deplacerPointSaisi(*zone);
@@ -587,23 +587,23 @@ TEST_F(Figure, StylesDeTraitEtRemplissage) {
 }
 
 TEST_F(Figure, GrilleEtAxes) {
-    zone->repereVisible = true;
+    zone->repere.visible = true;
     pointCache(*zone, "A", 0, 0, 0);
     QImage image = peindre();
     EXPECT_EQ(image.pixel(10, 145), qRgb(255, 0, 0)) << "axe des abscisses";
     EXPECT_EQ(image.pixel(228, 10), qRgb(255, 0, 0)) << "axe des ordonnées";
     EXPECT_EQ(image.pixel(xEcran(*zone, 2), 20), qRgb(0xE0, 0xE0, 0xE0)) << "quadrillage";
     EXPECT_EQ(image.pixel(20, yEcran(*zone, -3)), qRgb(0xE0, 0xE0, 0xE0));
-    zone->sansAxes = true;
-    zone->pasX = 1e-12;
+    zone->repere.sansAxes = true;
+    zone->repere.pasX = 1e-12;
     image = peindre();
     EXPECT_EQ(image.pixel(10, 145), qRgb(0xE0, 0xE0, 0xE0)) << "sans axes";
     EXPECT_EQ(image.pixel(xEcran(*zone, 2), 20), qRgb(255, 255, 255))
         << "un pas démesurément fin n'est pas peint";
     viderZone(*zone);
-    EXPECT_DOUBLE_EQ(zone->pasX, 1);
-    EXPECT_FALSE(zone->sansAxes);
-    EXPECT_EQ(zone->nomAxeX, "x");
+    EXPECT_DOUBLE_EQ(zone->repere.pasX, 1);
+    EXPECT_FALSE(zone->repere.sansAxes);
+    EXPECT_EQ(zone->repere.nomAxeX, "x");
 }
 
 // Demi-ellipse de centre A(0, 0) et de coin B(2, 1) : point de début selon le mode, moitié

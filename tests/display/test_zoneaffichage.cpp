@@ -26,8 +26,15 @@ public:
         py = yEcran(zone, y);
         return true;
     }
+    // Retient la zone et compte les glissers que la souris lui adresse.
+    void glisser(TzoneAffichage& zone) override {
+        vue = &zone;
+        ++deplacements;
+    }
     double x;
     double y;
+    TzoneAffichage* vue = nullptr;
+    int deplacements = 0;
 };
 
 // Un aplat bleu qui couvre toute la zone.
@@ -65,7 +72,7 @@ TEST_F(Zone, VueParDefaut) {
     EXPECT_DOUBLE_EQ(zone->yMax, 145.0 / 29);
     EXPECT_TRUE(zone->fond);
     EXPECT_FALSE(zone->figee);
-    EXPECT_EQ(zone->couleurAxes, 0xFF0000u);
+    EXPECT_EQ(zone->repere.couleurAxes, 0xFF0000u);
 }
 
 // Les conversions vers les pixels arrondissent les égalités vers le pair.
@@ -301,17 +308,14 @@ TEST_F(Zone, SaisieALaSouris) {
     EXPECT_EQ(pointSousSouris(*zone, 228 - 6, 145 - 8), 0);
     EXPECT_EQ(pointSousSouris(*zone, 228 + 3 * 29, 145), 0) << "point fixe";
 
-    static TzoneAffichage* vue = nullptr;
-    static int deplacements = 0;
-    installerDeplacementPoint([](TzoneAffichage& z) {
-        vue = &z;
-        ++deplacements;
-    });
+    const auto& a = static_cast<const PointEssai&>(*zone->objet(1));
+    const auto& b = static_cast<const PointEssai&>(*zone->objet(2));
     sourisZone(*zone, 230, 146, 1);
     EXPECT_EQ(zone->objetSaisi, 1);
     sourisZone(*zone, 257, 116, 3);
-    EXPECT_EQ(deplacements, 1);
-    EXPECT_EQ(vue, zone.get());
+    EXPECT_EQ(a.deplacements, 1);
+    EXPECT_EQ(b.deplacements, 0) << "seul le point saisi glisse";
+    EXPECT_EQ(a.vue, zone.get());
     EXPECT_DOUBLE_EQ(zone->sourisReelX, 1);
     EXPECT_DOUBLE_EQ(zone->sourisReelY, 1);
     sourisZone(*zone, 228, 145, 2);
@@ -319,11 +323,10 @@ TEST_F(Zone, SaisieALaSouris) {
     EXPECT_EQ(curseur, Tcurseur::croix);
     sourisZone(*zone, 400, 20, 3);
     EXPECT_EQ(curseur, Tcurseur::defaut);
-    EXPECT_EQ(deplacements, 1);
+    EXPECT_EQ(a.deplacements, 1);
     zone->figee = true;
     sourisZone(*zone, 228, 145, 1);
     EXPECT_EQ(zone->objetSaisi, 0);
-    installerDeplacementPoint(nullptr);
 }
 
 TEST_F(Zone, RafraichirSeulementVisible) {

@@ -2,6 +2,7 @@
 // les titres, les boutons de cours et la figure des aires. Les réponses modèles de toutes les
 // questions sont vérifiées par « calvane-banc parcours --chapitre 1 ».
 
+#include "analysis/jugement/verdict.h"
 #include "core/controles/bouton.h"
 #include "core/controles/controlesfenetre.h"
 #include "core/controles/libelle.h"
@@ -10,7 +11,6 @@
 #include "core/exercice/exercice.h"
 #include "core/exercice/repartition.h"
 #include "core/exercice/soumission.h"
-#include "core/exercice/verdict.h"
 #include "core/plateforme/plateformescriptee.h"
 #include "core/verificateurs/verificateurs.h"
 #include "display/zones/objettexte.h"
@@ -76,12 +76,12 @@ TEST_P(CasesIndice2, PremiereCaseMalChoisieNommee) {
     choisir(c.choisies);
     const auto textes = textesSolution();
     if (c.message == nullptr) {
-        EXPECT_EQ(d.codeVerdict, verdict::exact);
+        EXPECT_EQ(d.codeVerdict, Tverdict::exact);
         EXPECT_TRUE(d.questionTerminee);
         EXPECT_EQ(d.points, 1);
         EXPECT_TRUE(textes.empty()) << "aucune solution écrite : " << textes[0].texte;
     } else {
-        EXPECT_EQ(d.codeVerdict, verdict::faux);
+        EXPECT_EQ(d.codeVerdict, Tverdict::faux);
         EXPECT_FALSE(d.questionTerminee);
         ASSERT_EQ(textes.size(), 1u);
         EXPECT_EQ(textes[0].texte, c.message);
@@ -154,12 +154,12 @@ TEST_F(ExercicesCh01, CasesSansSolutionEtPointsSelonLEssai) {
 TEST_F(ExercicesCh01, ReduireUneSommeFormeExigee) {
     lancer(3);
     repondre({"2a-3b+8-5a+7b-13"});
-    EXPECT_EQ(d.codeVerdict, verdict::malEcrit);
+    EXPECT_EQ(d.codeVerdict, Tverdict::malEcrit);
     EXPECT_FALSE(d.questionTerminee);
     EXPECT_EQ(d.essai, 1);
     reessayer(d);
     repondre({"-3a+4b-5"});
-    EXPECT_EQ(d.codeVerdict, verdict::exact);
+    EXPECT_EQ(d.codeVerdict, Tverdict::exact);
     EXPECT_TRUE(d.questionTerminee);
     EXPECT_EQ(d.points, 3);
     EXPECT_EQ(d.scoreSerie, 3);
@@ -170,7 +170,7 @@ TEST_F(ExercicesCh01, ReduireUneSommeFormeExigee) {
 TEST_F(ExercicesCh01, DevelopperFactoriserCalculerPointsSelonLEssai) {
     lancer(52);
     repondre({"4x^2+4x-15", "(2x+5)(2x-3)", "105"});
-    EXPECT_EQ(d.codeVerdict, verdict::exact);
+    EXPECT_EQ(d.codeVerdict, Tverdict::exact);
     EXPECT_EQ(d.points, 5);
 
     lancer(52);
@@ -238,9 +238,9 @@ INSTANTIATE_TEST_SUITE_P(Chapitre1, CoursIndices,
 TEST_F(ExercicesCh01, TroisChampsDeDevelopperFactoriserCalculer) {
     lancer(54);
     EXPECT_EQ(d.nombreChamps, 3);
-    EXPECT_EQ(d.typeReponse[1], 17);
-    EXPECT_EQ(d.typeReponse[2], 16);
-    EXPECT_EQ(d.typeReponse[3], 7);
+    EXPECT_EQ(d.typeReponse[1], TgenreReponse::developpee);
+    EXPECT_EQ(d.typeReponse[2], TgenreReponse::factorisee);
+    EXPECT_EQ(d.typeReponse[3], TgenreReponse::nombre);
     EXPECT_EQ(d.reponseAttendue[1], "25-(x+1)^2");
     EXPECT_EQ(d.reponseAttendue[2], "25-(x+1)^2");
     EXPECT_DOUBLE_EQ(d.valeurAttendue[3], -11);

@@ -4,6 +4,7 @@
 // Les réponses modèles de toutes les questions sont vérifiées par
 // « calvane-banc parcours --chapitre 10 ».
 
+#include "analysis/jugement/verdict.h"
 #include "analysis/nombres/arithmetique.h"
 #include "analysis/nombres/hasard.h"
 #include "core/controles/bouton.h"
@@ -12,7 +13,6 @@
 #include "core/exercice/exercice.h"
 #include "core/exercice/repartition.h"
 #include "core/exercice/soumission.h"
-#include "core/exercice/verdict.h"
 #include "core/plateforme/plateformescriptee.h"
 #include "core/verificateurs/verificateurs.h"
 #include "display/figures/figures.h"
@@ -67,7 +67,7 @@ struct CasPlacement {
     int index;
     int question;
     std::vector<Place> points;
-    int verdict;
+    Tverdict verdict;
     // Textes attendus dans la zone de la solution après le jugement (dans l'ordre).
     std::vector<std::string> messages;
 };
@@ -79,14 +79,14 @@ TEST_P(Placements, VerdictEtMessages) {
     lancer(c.index, c.question);
     placerEtSoumettre(c.points);
     EXPECT_EQ(d.codeVerdict, c.verdict);
-    EXPECT_EQ(d.questionTerminee, c.verdict == verdict::exact);
-    if (c.verdict == verdict::exact) {
+    EXPECT_EQ(d.questionTerminee, c.verdict == Tverdict::exact);
+    if (c.verdict == Tverdict::exact) {
         EXPECT_EQ(d.points, 2);
         EXPECT_TRUE(d.BoutonSuite->visible || d.BoutonSommaire->visible);
         return;
     }
     // Un placement illisible ne compte pas l'essai ; un placement faux le compte.
-    EXPECT_EQ(d.essai, c.verdict == verdict::faux ? 2 : 1);
+    EXPECT_EQ(d.essai, c.verdict == Tverdict::faux ? 2 : 1);
     EXPECT_TRUE(d.BoutonReessayer->visible);
     const std::vector<std::string> t = textes(*d.zoneSolution);
     for (const std::string& m : c.messages) {
@@ -97,88 +97,88 @@ TEST_P(Placements, VerdictEtMessages) {
 INSTANTIATE_TEST_SUITE_P(
     Chapitre10, Placements,
     testing::Values(
-        CasPlacement{"m412Juste", 412, 1, {{"M", -6, 0}}, verdict::exact, {}},
+        CasPlacement{"m412Juste", 412, 1, {{"M", -6, 0}}, Tverdict::exact, {}},
         CasPlacement{
             "m412TropPres",
             412,
             1,
             {{"M", -5, 0}},
-            verdict::faux,
+            Tverdict::faux,
             {"MN doit être égal aux $F3;4; de BC.", "Or AM est inférieur aux $F3;4; de AB..."}},
         CasPlacement{"m412TropLoinQuestion4",
                      412,
                      4,
                      {{"M", -3, 0}},
-                     verdict::faux,
+                     Tverdict::faux,
                      {"On doit avoir NC = 8*NA  soit AC = 7*NA  donc AN = $F1;7; AC",
                       "Or AM est supérieur aux $F1;7; de AB..."}},
-        CasPlacement{"m412JusteQuestion3", 412, 3, {{"M", -3.5, 0}}, verdict::exact, {}},
-        CasPlacement{"q417Juste", 417, 1, {{"P", -2, -3}, {"Q", 4, -4}}, verdict::exact, {}},
+        CasPlacement{"m412JusteQuestion3", 412, 3, {{"M", -3.5, 0}}, Tverdict::exact, {}},
+        CasPlacement{"q417Juste", 417, 1, {{"P", -2, -3}, {"Q", 4, -4}}, Tverdict::exact, {}},
         CasPlacement{
-            "q417HorsDemiDroiteJuste", 417, 4, {{"P", -2, -2}, {"Q", 4, 5}}, verdict::exact, {}},
+            "q417HorsDemiDroiteJuste", 417, 4, {{"P", -2, -2}, {"Q", 4, 5}}, Tverdict::exact, {}},
         CasPlacement{"q417PConfonduAvecQ",
                      417,
                      1,
                      {{"P", 1, 1}, {"Q", 1, 1}},
-                     verdict::illisible,
+                     Tverdict::illisible,
                      {"La droite bleue n'est pas définie."}},
         CasPlacement{"q417Parallele",
                      417,
                      1,
                      {{"P", -2, -4}, {"Q", 4, -2}},
-                     verdict::illisible,
+                     Tverdict::illisible,
                      {"La droite (PQ) est parallèle à la droite (AB). M n'est pas défini."}},
         CasPlacement{"q417SurLaDemiDroiteInterdite",
                      417,
                      3,
                      {{"P", -2, -3}, {"Q", 4, -4}},
-                     verdict::illisible,
+                     Tverdict::illisible,
                      {"Le point M appartient à la demi$-droite [AB)."}},
         CasPlacement{"q417HorsDeLaDemiDroite",
                      417,
                      1,
                      {{"P", -2, -4}, {"Q", 4, 0}},
-                     verdict::illisible,
+                     Tverdict::illisible,
                      {"Le point M n'appartient pas à la demi$-droite [AB)."}},
         CasPlacement{"q417MauvaisRapport",
                      417,
                      1,
                      {{"P", -2, -2}, {"Q", 4, -4}},
-                     verdict::faux,
+                     Tverdict::faux,
                      {"On obtient  $FAM;AB; = $F3;4;  au lieu de  $F2;3;."}},
-        CasPlacement{"q418Juste", 418, 2, {{"P", -3, 3}, {"Q", 3, -1}}, verdict::exact, {}},
-        CasPlacement{"q418DehorsJuste", 418, 4, {{"P", -3, 5}, {"Q", 3, 3}}, verdict::exact, {}},
+        CasPlacement{"q418Juste", 418, 2, {{"P", -3, 3}, {"Q", 3, -1}}, Tverdict::exact, {}},
+        CasPlacement{"q418DehorsJuste", 418, 4, {{"P", -3, 5}, {"Q", 3, 3}}, Tverdict::exact, {}},
         CasPlacement{"q418HorsDuSegment",
                      418,
                      1,
                      {{"P", -3, 2}, {"Q", 3, 3}},
-                     verdict::illisible,
+                     Tverdict::illisible,
                      {"Le point M n'appartient pas au segment [AB]."}},
         CasPlacement{"q418DansLeSegmentInterdit",
                      418,
                      3,
                      {{"P", -3, 1}, {"Q", 3, -2}},
-                     verdict::illisible,
+                     Tverdict::illisible,
                      {"Le point M appartient au segment [AB]."}},
         CasPlacement{"q418MauvaisRapport",
                      418,
                      2,
                      {{"P", -3, 2}, {"Q", 3, -1}},
-                     verdict::faux,
+                     Tverdict::faux,
                      {"On obtient  $FMA;MB; = 2  au lieu de  $F3;1;."}},
         CasPlacement{
-            "q419Juste", 419, 1, {{"A", -5, 4}, {"B", -3, -3}, {"C", 3, 0}}, verdict::exact, {}},
+            "q419Juste", 419, 1, {{"A", -5, 4}, {"B", -3, -3}, {"C", 3, 0}}, Tverdict::exact, {}},
         CasPlacement{"q419Alignes",
                      419,
                      2,
                      {{"A", -3, -3}, {"B", 0, 0}, {"C", 2, 2}},
-                     verdict::illisible,
+                     Tverdict::illisible,
                      {"Les points A, B et C sont alignés : le triangle ABC n'existe pas."}},
         CasPlacement{"q419PasMultiple",
                      419,
                      2,
                      {{"A", -3, -3}, {"B", -3, 3}, {"C", 2, 1}},
-                     verdict::faux,
+                     Tverdict::faux,
                      {"De A à C, on avance de 5 carreau(x) en largeur et de 4 en hauteur :",
                       "ces deux nombres ne sont pas tous deux des multiples de 5."}}),
     [](const testing::TestParamInfo<CasPlacement>& info) { return std::string(info.param.nom); });
@@ -215,7 +215,7 @@ TEST_F(ExercicesCh10, Calcul408Question1FigureEtSolution) {
     EXPECT_NE(indiceObjet(z, "[HR]"), 0);
     EXPECT_NE(indiceObjet(z, "[UT]"), 0);
     repondre({"12", "15"});
-    EXPECT_EQ(d.codeVerdict, verdict::exact);
+    EXPECT_EQ(d.codeVerdict, Tverdict::exact);
     EXPECT_EQ(d.points, 4);
     const std::vector<std::string> t = textes(*d.zoneSolution);
     const std::vector<std::string> attendus{
@@ -245,11 +245,11 @@ TEST_F(ExercicesCh10, Calcul410TrianglesEmboitesTracesEnEntier) {
 // sinon (question 1) ; la conclusion suit.
 TEST_F(ExercicesCh10, Reciproque414ChampCSuitLesRapports) {
     lancer(414, 1);
-    EXPECT_EQ(d.typeReponse[3], 35);
+    EXPECT_EQ(d.typeReponse[3], TgenreReponse::ouiNon);
     EXPECT_DOUBLE_EQ(d.valeurAttendue[3], 1);
     EXPECT_TRUE(d.premierFauxSeulement);
     repondre({"7/9", "0,75", "N"});
-    EXPECT_EQ(d.codeVerdict, verdict::exact);
+    EXPECT_EQ(d.codeVerdict, Tverdict::exact);
     std::vector<std::string> t = textes(*d.zoneSolution);
     EXPECT_NE(
         std::find(t.begin(), t.end(), "Donc les droites (MN) et (BC) ne sont pas parallèles."),
@@ -258,7 +258,7 @@ TEST_F(ExercicesCh10, Reciproque414ChampCSuitLesRapports) {
     poserQuestion(d, true);
     EXPECT_DOUBLE_EQ(d.valeurAttendue[3], 0);
     repondre({"0,75", "3/4", "N"});
-    EXPECT_EQ(d.codeVerdict, verdict::faux);
+    EXPECT_EQ(d.codeVerdict, Tverdict::faux);
     EXPECT_FALSE(d.questionTerminee);
 }
 
@@ -266,7 +266,7 @@ TEST_F(ExercicesCh10, Equation401Question5AttendUneFraction) {
     lancer(401, 5);
     EXPECT_EQ(d.reponseAttendue[1].texte(), "25/3");
     repondre({"25/3"});
-    EXPECT_EQ(d.codeVerdict, verdict::exact);
+    EXPECT_EQ(d.codeVerdict, Tverdict::exact);
 }
 
 // 423 : pour toute graine, r < q premiers entre eux, BM/BA = e/s, et les trois rapports

@@ -52,13 +52,14 @@ TEST_P(SeriesCh01, UneTableComplete) {
     }
     for (const auto& q : champs) {
         ASSERT_NE(q.expression, nullptr);
-        EXPECT_NE(q.champs[0].typeReponse, 0) << q.expression;
-        EXPECT_NE(q.champs[1].typeReponse, 0) << q.expression;
+        EXPECT_NE(q.champs[0].typeReponse, TgenreReponse::aucun) << q.expression;
+        EXPECT_NE(q.champs[1].typeReponse, TgenreReponse::aucun) << q.expression;
         for (const auto& c : q.champs) {
-            if (c.typeReponse == 16 || c.typeReponse == 17) {
+            if (c.typeReponse == TgenreReponse::factorisee ||
+                c.typeReponse == TgenreReponse::developpee) {
                 EXPECT_NE(c.attendue, nullptr) << q.expression;
                 EXPECT_NE(c.lettres, nullptr) << q.expression;
-            } else if (c.typeReponse == 7) {
+            } else if (c.typeReponse == TgenreReponse::nombre) {
                 EXPECT_NE(c.pourX, nullptr) << q.expression;
             }
         }

@@ -336,7 +336,7 @@ TEST_F(Fenetre, UnAppuiSurUneCaseEnChoixUniqueSoumet) {
     QTest::mouseClick(enonce, Qt::LeftButton, {}, centre(3));
     EXPECT_TRUE(d.cases[3].choisie);
     EXPECT_TRUE(d.questionTerminee) << "le choix fait soumet";
-    EXPECT_EQ(d.codeVerdict, 1);
+    EXPECT_EQ(d.codeVerdict, Tverdict::exact);
     EXPECT_TRUE(montre(d.BoutonSommaire));
     const bool choisie = d.cases[1].choisie;
     QTest::mouseClick(enonce, Qt::LeftButton, {}, centre(1));

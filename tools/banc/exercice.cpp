@@ -3,12 +3,12 @@
 // JSON.
 
 #include "core/exercice/exercice.h"
+#include "analysis/jugement/verdict.h"
 #include "analysis/nombres/hasard.h"
 #include "core/arbres/arbreexercices.h"
 #include "core/controles/champsaisie.h"
 #include "core/exercice/repartition.h"
 #include "core/exercice/soumission.h"
-#include "core/exercice/verdict.h"
 #include "display/zones/boitepeinture.h"
 #include "display/zones/objettexte.h"
 #include "display/zones/zoneaffichage.h"
@@ -74,18 +74,18 @@ std::vector<int> lireCases(const std::string& texte) {
 // Verdict de la question entière : celui de la question terminée ; sinon le plus grave des
 // champs jugés (6, puis 9), pour qu'un champ refusé ne se cache pas derrière un champ a
 // exact, et 3 quand un autre champ que le premier est faux.
-int verdictQuestion(const TdonneesCommunes& d, const std::array<int, 4>& verdictsChamps) {
+int verdictQuestion(const TdonneesCommunes& d) {
     if (d.questionTerminee) {
-        return d.codeVerdict;
+        return static_cast<int>(d.codeVerdict);
     }
-    for (const int grave : {verdict::illisible, verdict::malEcrit}) {
+    for (const Tverdict grave : {Tverdict::illisible, Tverdict::malEcrit}) {
         for (int k = 1; k <= 3; ++k) {
-            if (verdictsChamps[static_cast<std::size_t>(k)] == grave) {
-                return grave;
+            if (d.verdictsChamps[k] == grave) {
+                return static_cast<int>(grave);
             }
         }
     }
-    return d.codeVerdict == verdict::exact ? verdict::faux : d.codeVerdict;
+    return static_cast<int>(d.codeVerdict == Tverdict::exact ? Tverdict::faux : d.codeVerdict);
 }
 
 // Refuse ce qu'un élève ne peut pas faire dans la fenêtre : plus de réponses que de champs,
@@ -171,7 +171,7 @@ int commandeExercice(const std::vector<std::string>& brut) {
     sortie["enonce"] = enonce;
     json champs = json::array();
     for (int k = 1; k <= d.nombreChamps; ++k) {
-        champs.push_back({{"type", d.typeReponse[k]},
+        champs.push_back({{"type", static_cast<int>(d.typeReponse[k])},
                           {"attendu", d.reponseAttendue[k].texte()},
                           {"valeur", d.valeurAttendue[k]},
                           {"lettres", d.lettresPermises[k].texte()},
@@ -211,19 +211,7 @@ int commandeExercice(const std::vector<std::string>& brut) {
             d.solutionsDemandees += 1;
         }
         textesAvantSolution = -1;
-        std::array<int, 4> verdictsChamps{};
-        const TcorrecteurChamp correcteur = correcteurChampInscrit();
-        if (correcteur) {
-            inscrireCorrecteurChamp([&](TdonneesCommunes& donnees, int k) {
-                const int v = correcteur(donnees, k);
-                if (k >= 1 && k <= 3) {
-                    verdictsChamps[static_cast<std::size_t>(k)] = v;
-                }
-                return v;
-            });
-        }
         validerReponse(d);
-        inscrireCorrecteurChamp(correcteur);
 
         json messages = json::array();
         json solution = json::array();
@@ -239,7 +227,7 @@ int commandeExercice(const std::vector<std::string>& brut) {
                 ++rang;
             }
         }
-        sortie["verdict"] = verdictQuestion(d, verdictsChamps);
+        sortie["verdict"] = verdictQuestion(d);
         sortie["points"] = d.points;
         sortie["essai"] = d.essai;
         sortie["messages"] = messages;

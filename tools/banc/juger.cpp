@@ -59,7 +59,7 @@ class TjugeSansFenetre {
 public:
     json juger(const TchampAJuger& champ) {
         d_.nombreChamps = 1;
-        d_.typeReponse[1] = static_cast<std::uint8_t>(champ.type);
+        d_.typeReponse[1] = static_cast<TgenreReponse>(champ.type);
         d_.reponseAttendue[1] = champ.attendu;
         d_.valeurAttendue[1] = champ.valeur;
         d_.lettresPermises[1] = champ.lettres;
@@ -73,7 +73,7 @@ public:
         effacerSolution(d_);
         plateforme_.effacerJournal();
 
-        const int verdict = jugerChamp(d_, 1);
+        const int verdict = static_cast<int>(jugerChamp(d_, 1));
         json messages = json::array();
         for (const auto& objet : d_.zoneSolution->objets) {
             if (const auto* t = dynamic_cast<const Ttexte*>(objet.get())) {

@@ -4,6 +4,7 @@
 // pas l'être). Écrit un rapport JSON puis, en dernière ligne, « N passed, M failed » ; sort
 // avec 1 si un cas a échoué.
 
+#include "analysis/jugement/verdict.h"
 #include "analysis/nombres/hasard.h"
 #include "core/arbres/arbreexercices.h"
 #include "core/controles/bouton.h"
@@ -11,7 +12,6 @@
 #include "core/exercice/exercice.h"
 #include "core/exercice/reponsemodele.h"
 #include "core/exercice/soumission.h"
-#include "core/exercice/verdict.h"
 #include "core/identifiants.h"
 #include "tools/banc/arguments.h"
 #include "tools/banc/commandes.h"
@@ -32,14 +32,14 @@ using json = nlohmann::json;
 struct Soumission {
     json reponses = json::array();
     json cases = json::array();
-    int verdict = 0;
+    Tverdict verdict = Tverdict::aucun;
     int points = 0;
     bool jugee = false;
     bool terminee = false;
 };
 
 json enJson(const Soumission& s) {
-    return {{"reponses", s.reponses}, {"cases", s.cases}, {"verdict", s.verdict},
+    return {{"reponses", s.reponses}, {"cases", s.cases}, {"verdict", static_cast<int>(s.verdict)},
             {"points", s.points},     {"jugee", s.jugee}, {"terminee", s.terminee}};
 }
 
@@ -101,9 +101,9 @@ json parcourirExercice(int index, int graines, Bilan& bilan) {
             const auto graine = static_cast<std::uint64_t>(g);
             const Soumission modele = soumettre(index, q, graine, true);
             const Soumission fausse = soumettre(index, q, graine, false);
-            const bool modeleExact = modele.verdict == verdict::exact && modele.terminee;
+            const bool modeleExact = modele.verdict == Tverdict::exact && modele.terminee;
             const bool fausseRefusee =
-                fausse.jugee && !(fausse.verdict == verdict::exact && fausse.terminee);
+                fausse.jugee && !(fausse.verdict == Tverdict::exact && fausse.terminee);
             const bool reussi = modeleExact && fausseRefusee;
             (reussi ? bilan.reussis : bilan.echecs) += 1;
             echecs += reussi ? 0 : 1;

@@ -17,7 +17,7 @@ JugeEssai::~JugeEssai() {
 Tjugement JugeEssai::juger(const CasChamp& cas) {
     const int a = cas.nombreChamps < 1 ? 1 : cas.nombreChamps;
     d_.nombreChamps = static_cast<std::uint8_t>(cas.nombreChamps);
-    d_.typeReponse[a] = static_cast<std::uint8_t>(cas.type);
+    d_.typeReponse[a] = cas.type;
     d_.reponseAttendue[a] = cas.attendu;
     d_.valeurAttendue[a] = cas.valeur;
     d_.lettresPermises[a] = cas.lettres;
@@ -30,7 +30,7 @@ Tjugement JugeEssai::juger(const CasChamp& cas) {
     plateforme_.effacerJournal();
 
     Tjugement j;
-    j.verdict = jugerChamp(d_, a);
+    j.verdict = static_cast<int>(jugerChamp(d_, a));
     for (const auto& objet : d_.zoneSolution->objets) {
         if (const auto* t = dynamic_cast<const Ttexte*>(objet.get())) {
             j.messages.push_back(t->texte);

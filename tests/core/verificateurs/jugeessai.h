@@ -16,7 +16,7 @@
 // question neuve à un seul champ.
 struct CasChamp {
     const char* nom;
-    int type;
+    TgenreReponse type;
     std::string attendu;
     double valeur;
     std::string reponse;

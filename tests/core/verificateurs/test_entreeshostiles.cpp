@@ -1,7 +1,7 @@
 // Toute réponse de 120 caractères au plus, même absurde, reçoit de chaque correcteur un
 // verdict, et un message quand elle est refusée sans jugement : jamais d'arrêt du programme.
 
-#include "core/verificateurs/genresreponse.h"
+#include "analysis/jugement/genresreponse.h"
 #include "tests/core/verificateurs/jugeessai.h"
 
 #include <gtest/gtest.h>
@@ -11,11 +11,9 @@
 
 namespace {
 
-using namespace verificateurs;
-
 // Un genre de réponse, avec une réponse attendue et des lettres qui lui conviennent.
 struct GenreEssai {
-    int genre;
+    TgenreReponse genre;
     const char* attendu;
     double valeur;
     const char* lettres;
@@ -23,39 +21,39 @@ struct GenreEssai {
 
 const std::vector<GenreEssai>& genres() {
     static const std::vector<GenreEssai> tous{
-        {0, "", 2, ""},
-        {genreEntier, "", 2, ""},
-        {genreDecimal, "", 2.5, ""},
-        {3, "", 2, ""},
-        {genreDeuxPoints, "AB", 0, ""},
-        {genreFraction, "", 0.5, ""},
-        {genreNombre, "", 0.5, ""},
-        {genreCouplePoints, "AB", 0, ""},
-        {genreAngle180, "", 90, ""},
-        {genreAngle360, "", 270, ""},
-        {genreExpression, "2x+1", 0, "x"},
-        {genreFactorisee, "(x+1)^2", 0, "x"},
-        {genreDeveloppee, "x^2+2x+1", 0, "x"},
-        {genreDeveloppeeSansParentheses, "x^2+2x+1", 0, "x"},
-        {genreVraiFaux, "", 0, ""},
-        {genreUnPoint, "A", 0, ""},
-        {genreTroisPoints, "ABC", 0, ""},
-        {genreOuiNon, "", 1, ""},
-        {genreDuree, "", 3723, ""},
-        {genreFormuleTableur, "A1:A5", 1, ""},
-        {genreFormuleTableur, "A1*B1", 2, ""},
-        {genreFormuleTableur, "B1:B9", 5, ""},
-        {genreSolutions, "-2;3", 0, ""},
-        {genreInegalite, "x<5", 0, ""},
-        {genreInegaliteStricte, "x>=-1/2", 0, ""},
-        {genreEncadrement, "1,4<rac(2)<1,5", 0, ""},
-        {genreExpressionDenominateurs, "1/x+1", 0, "x"},
-        {genreValeursAnnoncees, "1;2;3", 0, ""},
-        {genreValeursOrdonnees, "1;2;3", 0, ""},
-        {genreCoordonnees, "2;-1", 0, "A"},
-        {genreQuadrilatere, "ABCD", 0, ""},
-        {99, "", 1, ""},
-        {255, "", 1, ""},
+        {TgenreReponse::aucun, "", 2, ""},
+        {TgenreReponse::entier, "", 2, ""},
+        {TgenreReponse::decimal, "", 2.5, ""},
+        {TgenreReponse{3}, "", 2, ""},
+        {TgenreReponse::deuxPoints, "AB", 0, ""},
+        {TgenreReponse::fraction, "", 0.5, ""},
+        {TgenreReponse::nombre, "", 0.5, ""},
+        {TgenreReponse::couplePoints, "AB", 0, ""},
+        {TgenreReponse::angle180, "", 90, ""},
+        {TgenreReponse::angle360, "", 270, ""},
+        {TgenreReponse::expression, "2x+1", 0, "x"},
+        {TgenreReponse::factorisee, "(x+1)^2", 0, "x"},
+        {TgenreReponse::developpee, "x^2+2x+1", 0, "x"},
+        {TgenreReponse::developpeeSansParentheses, "x^2+2x+1", 0, "x"},
+        {TgenreReponse::vraiFaux, "", 0, ""},
+        {TgenreReponse::unPoint, "A", 0, ""},
+        {TgenreReponse::troisPoints, "ABC", 0, ""},
+        {TgenreReponse::ouiNon, "", 1, ""},
+        {TgenreReponse::duree, "", 3723, ""},
+        {TgenreReponse::formuleTableur, "A1:A5", 1, ""},
+        {TgenreReponse::formuleTableur, "A1*B1", 2, ""},
+        {TgenreReponse::formuleTableur, "B1:B9", 5, ""},
+        {TgenreReponse::solutions, "-2;3", 0, ""},
+        {TgenreReponse::inegalite, "x<5", 0, ""},
+        {TgenreReponse::inegaliteStricte, "x>=-1/2", 0, ""},
+        {TgenreReponse::encadrement, "1,4<rac(2)<1,5", 0, ""},
+        {TgenreReponse::expressionDenominateurs, "1/x+1", 0, "x"},
+        {TgenreReponse::valeursAnnoncees, "1;2;3", 0, ""},
+        {TgenreReponse::valeursOrdonnees, "1;2;3", 0, ""},
+        {TgenreReponse::coordonnees, "2;-1", 0, "A"},
+        {TgenreReponse::quadrilatere, "ABCD", 0, ""},
+        {TgenreReponse{99}, "", 1, ""},
+        {TgenreReponse{255}, "", 1, ""},
     };
     return tous;
 }
@@ -131,7 +129,7 @@ TEST_P(EntreeHostileTousGenres, UnVerdictEtSonMessage) {
                          0,  {},      g.lettres, "ABCD",   nombreChamps};
             cas.reponse = GetParam().texte;
             const Tjugement j = juge.juger(cas);
-            SCOPED_TRACE("genre " + std::to_string(g.genre));
+            SCOPED_TRACE("genre " + std::to_string(static_cast<int>(g.genre)));
             EXPECT_TRUE(j.verdict == 1 || j.verdict == 3 || j.verdict == 6 || j.verdict == 9)
                 << j.verdict;
             if (j.verdict == 6 || j.verdict == 9) {
@@ -150,7 +148,7 @@ TEST_P(EntreeHostileTousGenres, CommeReponseAttendue) {
         cas.attendu = GetParam().texte;
         const Tjugement j = juge.juger(cas);
         EXPECT_TRUE(j.verdict == 1 || j.verdict == 3 || j.verdict == 6 || j.verdict == 9)
-            << "genre " << g.genre << " : " << j.verdict;
+            << "genre " << static_cast<int>(g.genre) << " : " << j.verdict;
     }
 }
 

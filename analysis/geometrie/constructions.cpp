@@ -1,4 +1,4 @@
-#include "display/figures/constructions.h"
+#include "analysis/geometrie/constructions.h"
 
 #include <cmath>
 #include <numbers>
@@ -8,6 +8,22 @@ namespace constructions {
 namespace {
 
 constexpr double degres = 180.0 / std::numbers::pi;
+
+// Le point commun à un cercle (c, r) et à une droite de normale unitaire n et de direction
+// d, à la distance signée m du centre : c − m·n + √(r² − m²)·d. Une droite tangente à 1e-6
+// près donne le point de contact ; plus loin, rien.
+std::optional<TpointMonde> pointCommun(TpointMonde c, double r, double m, TpointMonde n,
+                                       TpointMonde d) {
+    double reste = r * r - m * m;
+    if (!(reste >= -1e-6)) {
+        return std::nullopt;
+    }
+    if (reste < 0) {
+        reste = 0;
+    }
+    const double s = std::sqrt(reste);
+    return TpointMonde{c.x - m * n.x + s * d.x, c.y - m * n.y + s * d.y};
+}
 
 } // namespace
 
@@ -105,16 +121,7 @@ std::optional<TpointMonde> intersectionDroiteCercle(TpointMonde p, TpointMonde d
     // Droite n·P + k = 0 de normale unitaire n = (dy, −dx).
     const TpointMonde n{d.y, -d.x};
     const double k = -(n.x * p.x + n.y * p.y);
-    const double m = n.x * c.x + n.y * c.y + k;
-    double reste = r * r - m * m;
-    if (!(reste >= -1e-6)) {
-        return std::nullopt;
-    }
-    if (reste < 0) {
-        reste = 0;
-    }
-    const double s = std::sqrt(reste);
-    return TpointMonde{c.x - m * n.x + s * d.x, c.y - m * n.y + s * d.y};
+    return pointCommun(c, r, n.x * c.x + n.y * c.y + k, n, d);
 }
 
 std::optional<TpointMonde> intersectionCercles(TpointMonde c1, double r1, TpointMonde c2,
@@ -128,17 +135,7 @@ std::optional<TpointMonde> intersectionCercles(TpointMonde c1, double r1, Tpoint
     const TpointMonde n{(c2.x - c1.x) / l, (c2.y - c1.y) / l};
     const double second = c2.x * c2.x + c2.y * c2.y - r2 * r2 - c1.x * c1.x - c1.y * c1.y + r1 * r1;
     const double k = -second / (2 * l);
-    const double m = n.x * c1.x + n.y * c1.y + k;
-    double reste = r1 * r1 - m * m;
-    if (!(reste >= -1e-6)) {
-        return std::nullopt;
-    }
-    if (reste < 0) {
-        reste = 0;
-    }
-    const TpointMonde d{-n.y, n.x};
-    const double s = std::sqrt(reste);
-    return TpointMonde{c1.x - m * n.x + s * d.x, c1.y - m * n.y + s * d.y};
+    return pointCommun(c1, r1, n.x * c1.x + n.y * c1.y + k, n, {-n.y, n.x});
 }
 
 std::optional<TpointMonde> centreCercleInscrit(TpointMonde a, TpointMonde b, TpointMonde c) {

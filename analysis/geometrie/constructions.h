@@ -6,7 +6,7 @@
 // commun) rend std::nullopt : l'objet devient indéfini, jamais un nombre non numérique.
 // Les angles sont en degrés.
 
-#include "display/figures/pointmonde.h"
+#include "analysis/geometrie/pointmonde.h"
 
 #include <optional>
 
