@@ -21,7 +21,7 @@ constexpr TligneFiche troncature[] = {
     {3.5, 2, "La troncature au centième de 0,725 est\u00A0: 0,72."},
     {4.5, 2, "L'arrondi au centième de 9,354 est\u00A0: 9,35."},
     {5.5, 2, "L'arrondi au centième de 0,725 est\u00A0: 0,73."},
-    {6.5, 2, "On arrondit au-dessus si le chiffre suivant va de 5 à 9."},
+    {6.5, 2, "On arrondit au$-dessus si le chiffre suivant va de 5 à 9."},
 };
 
 constexpr TligneFiche dividende[] = {
