@@ -89,10 +89,10 @@ void dessinerQuadrilateres(Tcanevas& canevas) {
     const Tboite milieu{350, 72, 480, 106};
     const Tboite angles{520, 72, 610, 106};
     const Tboite parallelogramme{252, 128, 388, 150};
-    const Tboite consecutifs{128, 172, 224, 222};
-    const Tboite perpendiculaires{232, 172, 330, 206};
-    const Tboite angleDroit{338, 172, 398, 206};
-    const Tboite diagonalesEgales{406, 172, 502, 222};
+    const Tboite consecutifs{114, 172, 228, 222};
+    const Tboite perpendiculaires{236, 172, 346, 206};
+    const Tboite angleDroit{354, 172, 424, 206};
+    const Tboite diagonalesEgales{432, 172, 530, 222};
     const Tboite losange{30, 236, 120, 258};
     const Tboite rectangle{520, 236, 610, 258};
     const Tboite carre{274, 268, 366, 290};

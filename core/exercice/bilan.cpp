@@ -26,7 +26,7 @@ int pourcentageReussite(int obtenus, int possibles) {
 
 std::vector<TligneBilan> lignesBilan(const TdonneesCommunes& d) {
     std::vector<TligneBilan> lignes{
-        {0, 1.83, "$g$H$bBilan"},
+        {4, 1.83, "$g$H$bBilan"},
         {4, 3, "$nNombre d'exercices abordés\u00A0: " + std::to_string(d.exercicesAbordes)},
         {4, 4, "$nNombre d'exercices traités\u00A0: " + std::to_string(d.exercicesTraites)},
         {4, 5, "$nNombre de solutions demandées\u00A0: " + std::to_string(d.solutionsDemandees)},
