@@ -706,16 +706,21 @@ void TFenetrePrincipale::demarrer() {
 
     // Images du produit, tracées à la densité de l'écran.
     const double rapport = screen() != nullptr ? screen()->devicePixelRatio() : 1.0;
+    // Chaque image désignée par l'enregistrement prend sa taille en pixels logiques.
+    const auto poser = [this](TimageFenetre& image, QImage dessin) {
+        images_.push_back(std::make_unique<QImage>(std::move(dessin)));
+        image.image = images_.back().get();
+        const QSizeF taille = images_.back()->deviceIndependentSize();
+        image.largeur = static_cast<int>(taille.width());
+        image.hauteur = static_cast<int>(taille.height());
+    };
     const std::pair<TimageFenetre*, TimageVerdict> verdicts[] = {
         {&c.ImageExacte, TimageVerdict::Exacte},
         {&c.ImageFausse, TimageVerdict::Fausse},
         {&c.ImageIncorrecte, TimageVerdict::Incorrecte},
         {&c.ImageSolution, TimageVerdict::Solution}};
     for (const auto& [image, verdict] : verdicts) {
-        images_.push_back(std::make_unique<QImage>(imageVerdict(verdict, rapport)));
-        image->image = images_.back().get();
-        image->largeur = coteVerdict;
-        image->hauteur = coteVerdict;
+        poser(*image, imageVerdict(verdict, rapport));
     }
     const std::pair<TimageFenetre*, TimageAccueil> imagesAccueil[] = {
         {&c.fondAccueil, TimageAccueil::Fond},
@@ -726,16 +731,9 @@ void TFenetrePrincipale::demarrer() {
         {&c.EntreeActif, TimageAccueil::EntreeActif},
         {&c.EntreeNonActif, TimageAccueil::EntreeNonActif}};
     for (const auto& [image, genre] : imagesAccueil) {
-        images_.push_back(std::make_unique<QImage>(imageAccueil(genre, rapport)));
-        image->image = images_.back().get();
-        const QSizeF taille = images_.back()->deviceIndependentSize();
-        image->largeur = static_cast<int>(taille.width());
-        image->hauteur = static_cast<int>(taille.height());
+        poser(*image, imageAccueil(genre, rapport));
     }
-    images_.push_back(std::make_unique<QImage>(imageCalculatrice(rapport)));
-    c.ImageCalculatrice.image = images_.back().get();
-    c.ImageCalculatrice.largeur = largeurCalculatrice;
-    c.ImageCalculatrice.hauteur = hauteurCalculatrice;
+    poser(c.ImageCalculatrice, imageCalculatrice(rapport));
 
     // Dossier du programme et son d'erreur : un fichier absent laisse le nom vide.
     d_.dossierProgramme = (QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString();

@@ -29,6 +29,12 @@ void ecrireInfo(Tcanevas& canevas, std::string_view texte, double ligne, double 
     dessinerTexteMarque(canevas, texte, x, (ligne - 0.5) * 18, 0x000000, 11, 11);
 }
 
+void ecrireLignes(Tcanevas& canevas, std::span<const TligneInfo> lignes) {
+    for (const TligneInfo& l : lignes) {
+        ecrireInfo(canevas, l.texte, l.ligne, l.colonne);
+    }
+}
+
 void boiteOmbree(Tcanevas& canevas, int gauche, int haut, int droite, int bas, Tcouleur couleur) {
     canevas.remplir(gauche + 3, bas, droite + 3, bas + 3, couleur);
     canevas.remplir(droite, haut + 3, droite + 3, bas + 3, couleur);

@@ -7,6 +7,7 @@
 
 #include "display/couleur.h"
 
+#include <span>
 #include <string_view>
 
 class Tcanevas;
@@ -21,6 +22,15 @@ void dessinerBordInfo(Tcanevas& canevas, int largeur, int hauteur);
 // Texte balisé en taille 11, le bord gauche en 8 × colonne + 10, le haut en
 // (ligne − 0,5) × 18 pixels.
 void ecrireInfo(Tcanevas& canevas, std::string_view texte, double ligne, double colonne);
+
+// Une ligne de fiche : texte balisé à sa ligne et sa colonne (unités d'ecrireInfo).
+struct TligneInfo {
+    double ligne;
+    double colonne;
+    const char* texte;
+};
+
+void ecrireLignes(Tcanevas& canevas, std::span<const TligneInfo> lignes);
 
 // Boîte blanche au cadre d'un pixel de la couleur donnée, avec une ombre de 3 pixels de la
 // même couleur le long des bords bas et droit ; (gauche, haut)–(droite, bas).

@@ -6,17 +6,9 @@
 #include "content/info/dessininfo.h"
 #include "display/texte/canevas.h"
 
-#include <span>
-
 namespace {
 
-struct TligneFiche {
-    double ligne;
-    double colonne;
-    const char* texte;
-};
-
-constexpr TligneFiche troncature[] = {
+constexpr TligneInfo troncature[] = {
     {2.5, 2, "La troncature au centième de 9,354 est\u00A0: 9,35."},
     {3.5, 2, "La troncature au centième de 0,725 est\u00A0: 0,72."},
     {4.5, 2, "L'arrondi au centième de 9,354 est\u00A0: 9,35."},
@@ -24,14 +16,14 @@ constexpr TligneFiche troncature[] = {
     {6.5, 2, "On arrondit au$-dessus si le chiffre suivant va de 5 à 9."},
 };
 
-constexpr TligneFiche dividende[] = {
+constexpr TligneInfo dividende[] = {
     {2.5, 2, "dividende"},
     {2.5, 10, "diviseur"},
     {5, 2, "Le dividende est le nombre à diviser."},
     {6, 2, "Le diviseur est le nombre par lequel on divise."},
 };
 
-constexpr TligneFiche numerateur[] = {
+constexpr TligneInfo numerateur[] = {
     {2.5, 2, "Le mot $g$M1numérateur$D1$N vient du mot $g$M1nombre$D1$N."},
     {3.5, 2, "Le mot $g$M1dénominateur$D1$N vient du mot $g$M1nom$D1$N."},
     {4.8, 2, "Dans la fraction deux tiers ( $F2;3; ),"},
@@ -40,7 +32,7 @@ constexpr TligneFiche numerateur[] = {
     {8.4, 2, "A mémoriser\u00A0: $F  numérateur;dénominateur;"},
 };
 
-constexpr TligneFiche divisibilite[] = {
+constexpr TligneInfo divisibilite[] = {
     {2.5, 2, "Un entier est multiple de ..."},
     {3.5, 2, "2 si le chiffre des unités est 0, 2, 4, 6 ou 8"},
     {4.5, 2, "3 si la somme des chiffres est multiple de 3"},
@@ -52,7 +44,7 @@ constexpr TligneFiche divisibilite[] = {
     {10.5, 2, "car  3 - 8 + 2 - 9 + 1 = 6 - 17 = - 11"},
 };
 
-constexpr TligneFiche produitsEnCroix[] = {
+constexpr TligneInfo produitsEnCroix[] = {
     {2.5, 2, "L'égalité des produits en croix"},
     {3.5, 2, "est vraie pour deux colonnes"},
     {4.5, 2, "quelconques d'un tableau de"},
@@ -75,7 +67,7 @@ constexpr TligneFiche produitsEnCroix[] = {
     {10.5, 31.5, "$rp"},
 };
 
-constexpr TligneFiche indices[] = {
+constexpr TligneInfo indices[] = {
     {2.5, 2, "Un produit coûte en moyenne 2 € en Juin 2001 et"},
     {3.5, 2, "2,5 € en Juin 2002"},
     {4.5, 2, "On prend comme indice de base 100 en Juin 2002."},
@@ -87,16 +79,10 @@ constexpr TligneFiche indices[] = {
     {10.5, 2, "L'indice du prix de ce produit en Juin 2002 est 125."},
 };
 
-constexpr TligneFiche inegalites[] = {
+constexpr TligneInfo inegalites[] = {
     {2.5, 2, "x < 3  et  y > 4  sont des inégalités strictes."},
     {3.5, 2, "x <= 3  et  y >= 4  sont des inégalités larges."},
 };
-
-void ecrireLignes(Tcanevas& canevas, std::span<const TligneFiche> lignes) {
-    for (const TligneFiche& l : lignes) {
-        ecrireInfo(canevas, l.texte, l.ligne, l.colonne);
-    }
-}
 
 // Tableau de 2 × 2 cases tracé en noir, (gauche, haut)–(droite, bas) inclus.
 void tableauDeuxDeux(Tcanevas& canevas, int gauche, int haut, int droite, int bas) {
