@@ -7,7 +7,6 @@
 #include "content/index/ouvririnfo.h"
 #include "core/clelien.h"
 #include "core/donneescommunes.h"
-#include "core/verificateurs/verificateurs.h"
 #include "display/texte/textemarque.h"
 #include "exercises/inscriptionchapitres.h"
 #include "ui/fenetreprincipale.h"
@@ -27,7 +26,6 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&traduction);
     }
     installerResolveurCles(&identifiantDeCle);
-    inscrireVerificateurs();
     inscrireChapitres();
     inscrireIndex();
     auto donnees = std::make_unique<TdonneesCommunes>();

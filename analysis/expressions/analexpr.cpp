@@ -66,8 +66,8 @@ public:
     int analyserBranche(std::size_t debut, std::size_t fin);
 
 private:
-    void erreur(int code, std::size_t position) {
-        if (e_.erreur == 0) {
+    void erreur(TcodeErreur code, std::size_t position) {
+        if (e_.erreur == TcodeErreur::aucune) {
             e_.erreur = code;
             e_.positionErreur = static_cast<int>(position);
         }
@@ -84,7 +84,7 @@ private:
 bool Analyse::lireNombreDecimal(Tbranche& b, std::u32string_view morceau, std::size_t debut) {
     if (morceau.front() == marqueurPi) {
         if (morceau.size() != 1) {
-            erreur(2, debut + 1);
+            erreur(TcodeErreur::malEcrite, debut + 1);
             return false;
         }
         b.valeur = std::numbers::pi;
@@ -101,7 +101,7 @@ bool Analyse::lireNombreDecimal(Tbranche& b, std::u32string_view morceau, std::s
         lu = lireChiffres(partie, decimale);
     }
     if (!lu) {
-        erreur(2, debut);
+        erreur(TcodeErreur::malEcrite, debut);
         return false;
     }
     b.valeur = entiere + decimale / std::pow(10.0, static_cast<double>(chiffresDecimaux));
@@ -119,7 +119,7 @@ bool Analyse::lireNombreDecimal(Tbranche& b, std::u32string_view morceau, std::s
 
 bool Analyse::lireLettre(Tbranche& b, std::u32string_view morceau, std::size_t debut) {
     if (morceau.size() != 1) {
-        erreur(2, debut + 1);
+        erreur(TcodeErreur::malEcrite, debut + 1);
         return false;
     }
     for (std::size_t k = 0; k < lettres_.size(); ++k) {
@@ -128,7 +128,7 @@ bool Analyse::lireLettre(Tbranche& b, std::u32string_view morceau, std::size_t d
         }
     }
     if (b.variable == 0) {
-        erreur(4, debut);
+        erreur(TcodeErreur::lettreInconnue, debut);
         return false;
     }
     b.constante = false;
@@ -136,17 +136,17 @@ bool Analyse::lireLettre(Tbranche& b, std::u32string_view morceau, std::size_t d
 }
 
 int Analyse::analyserBranche(std::size_t debut, std::size_t fin) {
-    if (e_.erreur != 0) {
+    if (e_.erreur != TcodeErreur::aucune) {
         return 0;
     }
     if (debut >= fin) {
-        erreur(2, debut);
+        erreur(TcodeErreur::malEcrite, debut);
         return 0;
     }
     // L'enregistrement tient 50 nœuds : un texte qui en demande plus est refusé comme mal
     // écrit, sans jamais écrire au-delà.
     if (e_.nombreBranches >= Texpression::branchesMaximum) {
-        erreur(2, debut);
+        erreur(TcodeErreur::malEcrite, debut);
         return 0;
     }
     const int indice = ++e_.nombreBranches;
@@ -168,7 +168,7 @@ int Analyse::analyserBranche(std::size_t debut, std::size_t fin) {
     case Tbranche::puissance: {
         const int gauche = analyserBranche(debut, debut + p);
         const int droite = analyserBranche(debut + p + 1, fin);
-        if (e_.erreur != 0) {
+        if (e_.erreur != TcodeErreur::aucune) {
             return 0;
         }
         Tbranche& b = e_.branches[indice];
@@ -177,12 +177,12 @@ int Analyse::analyserBranche(std::size_t debut, std::size_t fin) {
         const Tbranche& g = e_.branches[gauche];
         const Tbranche& d = e_.branches[droite];
         if (op.operateur == Tbranche::produit && g.operateur == Tbranche::quotient) {
-            erreur(6, debut + p);
+            erreur(TcodeErreur::quotientProduit, debut + p);
         } else if (op.operateur == Tbranche::quotient && g.operateur == Tbranche::quotient) {
-            erreur(7, debut + p);
+            erreur(TcodeErreur::quotientQuotient, debut + p);
         } else if (op.operateur == Tbranche::puissance &&
                    !(d.entier && d.valeurEntiere >= 2 && d.valeurEntiere <= 9)) {
-            erreur(5, debut + p + 1);
+            erreur(TcodeErreur::exposant, debut + p + 1);
         }
         b.constante = g.constante && d.constante;
         break;
@@ -190,11 +190,11 @@ int Analyse::analyserBranche(std::size_t debut, std::size_t fin) {
     case Tbranche::oppose:
     case Tbranche::plusUnaire: {
         if (morceau.size() == 1) {
-            erreur(2, debut);
+            erreur(TcodeErreur::malEcrite, debut);
             return 0;
         }
         const int operande = analyserBranche(debut + 1, fin);
-        if (e_.erreur != 0) {
+        if (e_.erreur != TcodeErreur::aucune) {
             return 0;
         }
         e_.branches[indice].gauche = operande;
@@ -203,11 +203,11 @@ int Analyse::analyserBranche(std::size_t debut, std::size_t fin) {
     }
     case Tbranche::groupe: {
         if (morceau.back() != U')') {
-            erreur(2, fin - 1);
+            erreur(TcodeErreur::malEcrite, fin - 1);
             return 0;
         }
         const int operande = analyserBranche(debut + 1, fin - 1);
-        if (e_.erreur != 0) {
+        if (e_.erreur != TcodeErreur::aucune) {
             return 0;
         }
         Tbranche& b = e_.branches[indice];
@@ -220,16 +220,16 @@ int Analyse::analyserBranche(std::size_t debut, std::size_t fin) {
     }
     case Tbranche::racine: {
         if (morceau.size() < 2 || morceau[1] != U'(' || morceau.back() != U')') {
-            erreur(2, debut + 1);
+            erreur(TcodeErreur::malEcrite, debut + 1);
             return 0;
         }
         const int operande = analyserBranche(debut + 2, fin - 1);
-        if (e_.erreur != 0) {
+        if (e_.erreur != TcodeErreur::aucune) {
             return 0;
         }
         e_.branches[indice].gauche = operande;
         if (!e_.branches[operande].constante) {
-            erreur(9, debut);
+            erreur(TcodeErreur::racineVariable, debut);
             return 0;
         }
         break;
@@ -246,10 +246,10 @@ int Analyse::analyserBranche(std::size_t debut, std::size_t fin) {
         break;
     default:
         // Un caractère qui ne commence aucune feuille, ou le mot-clé réservé « cos ».
-        erreur(2, debut);
+        erreur(TcodeErreur::malEcrite, debut);
         return 0;
     }
-    return e_.erreur == 0 ? indice : 0;
+    return e_.erreur == TcodeErreur::aucune ? indice : 0;
 }
 
 } // namespace
@@ -306,7 +306,7 @@ void analyserExpression(Texpression& expression, std::string_view texte, std::st
     expression.developpee = true;
     expression.nombreTermes = 1;
     expression.simplifiable = false;
-    expression.erreur = 0;
+    expression.erreur = TcodeErreur::aucune;
     expression.positionErreur = -1;
     expression.sommeReductible = false;
     expression.polynome = true;
@@ -319,21 +319,21 @@ void analyserExpression(Texpression& expression, std::string_view texte, std::st
 }
 
 void construireArbre(Texpression& expression, std::u32string texte) {
-    const auto finir = [&](int code, int position) {
+    const auto finir = [&](TcodeErreur code, int position) {
         expression.texte = texteutf8::versUtf8(texte);
         expression.erreur = code;
         expression.positionErreur = position;
     };
     if (texte.empty()) {
-        finir(8, 0);
+        finir(TcodeErreur::vide, 0);
         return;
     }
     if (const int p = parenthesesDesequilibrees(texte); p >= 0) {
-        finir(1, p);
+        finir(TcodeErreur::parentheses, p);
         return;
     }
     if (const int p = positionMarqueur(texte); p >= 0) {
-        finir(2, p);
+        finir(TcodeErreur::malEcrite, p);
         return;
     }
     remplacerMotsCles(texte);
@@ -343,7 +343,7 @@ void construireArbre(Texpression& expression, std::u32string texte) {
 
     Analyse analyse(expression, texte);
     analyse.analyserBranche(0, texte.size());
-    if (expression.erreur != 0) {
+    if (expression.erreur != TcodeErreur::aucune) {
         return;
     }
     calculerFormes(expression);

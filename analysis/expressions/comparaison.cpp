@@ -53,52 +53,59 @@ bool memesValeurs(Texpression& eleve, Texpression& prof, double tolerance) {
 
 } // namespace
 
-int comparerExpressions(std::string_view reponse, std::string_view attendue,
-                        std::string_view lettres, double tolerance, int typeReponse) {
+TresultatComparaison comparerExpressions(std::string_view reponse, std::string_view attendue,
+                                         std::string_view lettres, double tolerance,
+                                         TgenreReponse genre) {
+    using R = TresultatComparaison;
     const auto eleve = std::make_unique<Texpression>();
     analyserExpression(*eleve, reponse, lettres);
-    if (eleve->erreur != 0) {
+    if (eleve->erreur != TcodeErreur::aucune) {
         return erreurAnalyse(eleve->erreur).codeComparaison;
     }
     const auto prof = std::make_unique<Texpression>();
     analyserExpression(*prof, attendue, lettres);
-    if (prof->erreur != 0) {
-        return 16;
+    if (prof->erreur != TcodeErreur::aucune) {
+        return R::attendueIncorrecte;
     }
-    if (typeReponse <= 18 && !eleve->polynome) {
-        return 4;
+    // Les genres au-delà de l'écriture développée sans parenthèses permettent des lettres
+    // aux dénominateurs.
+    const auto code = static_cast<int>(genre);
+    if (code <= static_cast<int>(TgenreReponse::developpeeSansParentheses) && !eleve->polynome) {
+        return R::lettreAuDenominateur;
     }
     if (!memesValeurs(*eleve, *prof, tolerance)) {
-        return 3;
+        return R::valeurDifferente;
     }
-    const bool developpeeReduite = typeReponse == 17 || typeReponse == 18;
-    if (typeReponse == 18 && reponse.find('(') != std::string_view::npos) {
-        return 12;
+    const bool developpeeReduite =
+        genre == TgenreReponse::developpee || genre == TgenreReponse::developpeeSansParentheses;
+    if (genre == TgenreReponse::developpeeSansParentheses &&
+        reponse.find('(') != std::string_view::npos) {
+        return R::parenthesesInterdites;
     }
     if (developpeeReduite && !eleve->developpee) {
-        return 5;
+        return R::nonDeveloppee;
     }
     if (developpeeReduite && eleve->nombreTermes > prof->nombreTermes) {
-        return 6;
+        return R::nonReduite;
     }
-    if (typeReponse == 16) {
+    if (genre == TgenreReponse::factorisee) {
         if (eleve->nombreFacteurs < 2) {
-            return 7;
+            return R::nonFactorisee;
         }
         if (eleve->nombreFacteurs < prof->nombreFacteurs) {
-            return 8;
+            return R::pasAssezFactorisee;
         }
         if (eleve->sommeReductible) {
-            return 18;
+            return R::facteurReductible;
         }
     }
     if (!prof->decimalOuFraction && eleve->decimalOuFraction) {
         eleve->simplifiable = true;
     }
     if (eleve->simplifiable) {
-        return 11;
+        return R::simplifiable;
     }
-    return 0;
+    return R::acceptee;
 }
 
 } // namespace analexpr

@@ -54,7 +54,8 @@ void ecrire(const Texpression& e, int indice, std::string& sortie) {
 } // namespace
 
 std::string ecrireExpression(const Texpression& expression, int indice) {
-    if (expression.erreur != 0 || indice < 1 || indice > expression.nombreBranches) {
+    if (expression.erreur != TcodeErreur::aucune || indice < 1 ||
+        indice > expression.nombreBranches) {
         return {};
     }
     std::string sortie;

@@ -3,7 +3,7 @@
 namespace analexpr {
 
 std::string ErreurAnalyse::message() const {
-    if (code == 0) {
+    if (code == TcodeErreur::aucune) {
         return {};
     }
     std::string texte = "La réponse ";
@@ -17,48 +17,67 @@ std::string ErreurAnalyse::message() const {
 
 const std::vector<ErreurAnalyse>& tableErreursAnalyse() {
     static const std::vector<ErreurAnalyse> table = {
-        {0, "", {}, 0, "2x+1", "x"},
-        {1, "est incorrecte (erreur de parenthésage)", {}, 10, "(x+1", "x"},
-        {2, "est incorrecte.", {}, 2, "x+", "x"},
-        {4, "est incorrecte (variable non reconnue)", {}, 9, "y+1", "x"},
-        {5,
+        {TcodeErreur::aucune, "", {}, TresultatComparaison::acceptee, "2x+1", "x"},
+        {TcodeErreur::parentheses,
+         "est incorrecte (erreur de parenthésage)",
+         {},
+         TresultatComparaison::parentheses,
+         "(x+1",
+         "x"},
+        {TcodeErreur::malEcrite, "est incorrecte.", {}, TresultatComparaison::malEcrite, "x+", "x"},
+        {TcodeErreur::lettreInconnue,
+         "est incorrecte (variable non reconnue)",
+         {},
+         TresultatComparaison::lettreInconnue,
+         "y+1",
+         "x"},
+        {TcodeErreur::exposant,
          "est incorrecte :",
          {"Les puissances doivent être ici des entiers de 2 à 9."},
-         13,
+         TresultatComparaison::exposant,
          "x^10",
          "x"},
-        {6,
+        {TcodeErreur::quotientProduit,
          " contient un quotient suivi d'un produit.",
          {"Veuillez ajouter des parenthèses pour confirmer la priorité du quotient."},
-         14,
+         TresultatComparaison::quotientProduit,
          "1/2x",
          "x"},
-        {7,
+        {TcodeErreur::quotientQuotient,
          " contient un quotient suivi d'un quotient.",
          {"Veuillez ajouter des parenthèses pour confirmer la priorité du premier quotient."},
-         15,
+         TresultatComparaison::quotientQuotient,
          "x/2/3",
          "x"},
-        {8, "est incorrecte.", {}, 2, "", "x"},
-        {9,
+        {TcodeErreur::vide, "est incorrecte.", {}, TresultatComparaison::malEcrite, "", "x"},
+        {TcodeErreur::racineVariable,
          "est incorrecte:",
          {"Les racines carrées non constantes ne sont pas autorisées ici.",
           "positifs non carrés parfaits et les racines carrées de fractions irréductibles",
           "positives dont ni le numérateur, ni le dénominateur ne sont des carrés parfaits"},
-         17,
+         TresultatComparaison::racineVariable,
          "rac(x)",
          "x"},
     };
     return table;
 }
 
-const ErreurAnalyse& erreurAnalyse(int code) {
+const ErreurAnalyse& erreurAnalyse(TcodeErreur code) {
     for (const ErreurAnalyse& e : tableErreursAnalyse()) {
         if (e.code == code) {
             return e;
         }
     }
     return tableErreursAnalyse()[2];
+}
+
+const ErreurAnalyse& erreurDuResultat(TresultatComparaison codeComparaison) {
+    for (const ErreurAnalyse& e : tableErreursAnalyse()) {
+        if (e.code != TcodeErreur::aucune && e.codeComparaison == codeComparaison) {
+            return e;
+        }
+    }
+    return erreurAnalyse(TcodeErreur::malEcrite);
 }
 
 } // namespace analexpr

@@ -5,6 +5,9 @@
 // résultat de la comparaison qu'elle donne, et un exemple de texte qui la produit. La table
 // de ces descriptions est la seule correspondance entre codes et messages.
 
+#include "analysis/expressions/codeerreur.h"
+#include "analysis/expressions/comparaison.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,10 +15,10 @@
 namespace analexpr {
 
 struct ErreurAnalyse {
-    int code = 0;
+    TcodeErreur code = TcodeErreur::aucune;
     std::string_view phrase;
     std::vector<std::string_view> explications;
-    int codeComparaison = 0;
+    TresultatComparaison codeComparaison = TresultatComparaison::acceptee;
     std::string_view exemple;
     std::string_view lettresExemple;
 
@@ -25,7 +28,11 @@ struct ErreurAnalyse {
 
 // Description de l'erreur de ce code (0 : aucune erreur, phrase vide) ; un code inconnu est
 // décrit comme un texte mal écrit.
-const ErreurAnalyse& erreurAnalyse(int code);
+const ErreurAnalyse& erreurAnalyse(TcodeErreur code);
+
+// La première erreur décrite qui donne ce résultat de comparaison ; un résultat qu'aucune
+// erreur ne donne est décrit comme un texte mal écrit.
+const ErreurAnalyse& erreurDuResultat(TresultatComparaison codeComparaison);
 
 // Toutes les erreurs décrites, dans l'ordre des codes.
 const std::vector<ErreurAnalyse>& tableErreursAnalyse();

@@ -74,7 +74,7 @@ void evaluerExpression(Texpression& expression) {
             break;
         }
     }
-    if (expression.nombreBranches < 1 || expression.erreur != 0) {
+    if (expression.nombreBranches < 1 || expression.erreur != TcodeErreur::aucune) {
         expression.erreurCalcul = true;
     }
     expression.resultat = expression.erreurCalcul ? std::numeric_limits<double>::quiet_NaN()

@@ -26,7 +26,8 @@ void analyserSolution(Tsolution& solution) {
     solution.simplifiable = false;
     const auto expression = std::make_unique<Texpression>();
     analyserExpression(*expression, solution.texte, "");
-    if (expression->erreur != 0 || !expression->constante || expression->erreurCalcul) {
+    if (expression->erreur != TcodeErreur::aucune || !expression->constante ||
+        expression->erreurCalcul) {
         solution.forme = Tsolution::illisible;
         return;
     }

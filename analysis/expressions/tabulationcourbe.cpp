@@ -13,7 +13,7 @@ TabulationCourbe tabulerCourbe(std::string_view fonction, int nombrePoints, doub
     TabulationCourbe courbe;
     const auto expression = std::make_unique<Texpression>();
     analyserExpression(*expression, fonction, "x");
-    if (expression->erreur != 0) {
+    if (expression->erreur != TcodeErreur::aucune) {
         return courbe;
     }
     const int n = std::clamp(nombrePoints, 0, TabulationCourbe::pointsMaximum);

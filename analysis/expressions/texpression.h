@@ -5,6 +5,7 @@
 // lettres et leurs valeurs, le résultat de la dernière évaluation, l'erreur d'analyse et
 // les attributs d'écriture de l'expression entière. Un enregistrement sert à une analyse.
 
+#include "analysis/expressions/codeerreur.h"
 #include "analysis/expressions/tbranche.h"
 
 #include <array>
@@ -31,9 +32,9 @@ struct Texpression {
     // qu'aucune valeur ancienne ne reste en place.
     double resultat = 0;
     bool erreurCalcul = false;
-    // Code d'erreur d'analyse (0 : texte lu) et position (en points de code dans le texte
-    // préparé) où elle a été trouvée, -1 sans erreur.
-    int erreur = 0;
+    // Code d'erreur d'analyse (aucune : texte lu) et position (en points de code dans le
+    // texte préparé) où elle a été trouvée, -1 sans erreur.
+    TcodeErreur erreur = TcodeErreur::aucune;
     int positionErreur = -1;
     bool polynome = true;
     bool constante = true;

@@ -18,8 +18,8 @@ const std::string reponseLongue =
 // Réponse factorisée contre sa forme développée, une lettre, 11 points d'essai.
 void comparerReponseTypique(benchmark::State& etat) {
     for (auto _ : etat) {
-        benchmark::DoNotOptimize(
-            analexpr::comparerExpressions("(2x+3)(5x-1)", "10x^2+13x-3", "x", 1e-9, 16));
+        benchmark::DoNotOptimize(analexpr::comparerExpressions("(2x+3)(5x-1)", "10x^2+13x-3", "x",
+                                                               1e-9, TgenreReponse::factorisee));
     }
 }
 BENCHMARK(comparerReponseTypique);
@@ -42,8 +42,8 @@ BENCHMARK(testsDeFormeReponse78);
 // deux analyses, les 11 points d'essai et tous les tests de forme.
 void comparerReponse78(benchmark::State& etat) {
     for (auto _ : etat) {
-        benchmark::DoNotOptimize(
-            analexpr::comparerExpressions(reponseLongue, reponseLongue, "x", 1e-9, 18));
+        benchmark::DoNotOptimize(analexpr::comparerExpressions(
+            reponseLongue, reponseLongue, "x", 1e-9, TgenreReponse::developpeeSansParentheses));
     }
 }
 BENCHMARK(comparerReponse78);

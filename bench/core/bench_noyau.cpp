@@ -12,7 +12,6 @@
 #include "core/exercice/soumission.h"
 #include "core/plateforme/plateformescriptee.h"
 #include "core/plateforme/sansfenetre.h"
-#include "core/verificateurs/verificateurs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -38,7 +37,6 @@ void BM_JugerTroisChamps(benchmark::State& etat) {
     TplateformeScriptee& plateforme = monde.plateforme;
     inscrireUniteChapitre(
         2, {poserTroisChamps, jugerReponseStandard, ecrireSolutionPreparee, nullptr});
-    inscrireVerificateurs();
     d.numeroExercice = 30;
     for (auto _ : etat) {
         etat.PauseTiming();
@@ -55,7 +53,6 @@ void BM_JugerTroisChamps(benchmark::State& etat) {
         etat.SkipWithError("la réponse devait être exacte");
     }
     effacerUnitesChapitre();
-    inscrireCorrecteurChamp({});
 }
 BENCHMARK(BM_JugerTroisChamps)->Unit(benchmark::kMicrosecond);
 

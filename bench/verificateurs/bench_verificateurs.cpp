@@ -1,51 +1,43 @@
-// Mesures des correcteurs : juger un champ de chaque famille (nombre, expression, liste,
-// inégalité) par jugerChamp, sur un enregistrement sans fenêtre, messages compris.
+// Mesures du jugement d'un champ : un champ de chaque famille (nombre, expression, liste,
+// inégalité, encadrement) par jugement::jugerChamp, messages compris.
 
-#include "core/donneescommunes.h"
-#include "core/exercice/exercice.h"
-#include "core/exercice/soumission.h"
-#include "core/plateforme/plateformescriptee.h"
-#include "core/plateforme/sansfenetre.h"
-#include "core/verificateurs/verificateurs.h"
+#include "analysis/jugement/jugement.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 struct ChampMesure {
-    int type;
+    TgenreReponse genre;
     const char* attendu;
     double valeur;
     const char* lettres;
     const char* reponse;
 };
 
-void jugerUnChamp(benchmark::State& etat, ChampMesure champ) {
-    TsansFenetre monde;
-    TdonneesCommunes& d = monde.d;
-    TplateformeScriptee& plateforme = monde.plateforme;
-    inscrireVerificateurs();
-    d.nombreChamps = 1;
-    d.typeReponse[1] = static_cast<TgenreReponse>(champ.type);
-    d.reponseAttendue[1] = champ.attendu;
-    d.valeurAttendue[1] = champ.valeur;
-    d.lettresPermises[1] = champ.lettres;
-    d.reponseDonnee[1] = champ.reponse;
+void jugerUnChamp(benchmark::State& etat, ChampMesure mesure) {
+    jugement::TchampAJuger champ;
+    champ.genre = mesure.genre;
+    champ.attendu = mesure.attendu;
+    champ.valeurAttendue = mesure.valeur;
+    champ.lettres = mesure.lettres;
+    champ.reponse = mesure.reponse;
     for (auto _ : etat) {
-        d.ligneMessage = 2.5;
-        effacerSolution(d);
-        plateforme.effacerJournal();
-        benchmark::DoNotOptimize(jugerChamp(d, 1));
+        benchmark::DoNotOptimize(jugement::jugerChamp(champ));
     }
 }
 
-BENCHMARK_CAPTURE(jugerUnChamp, fractionSimplifiable, ChampMesure{7, "", 0.5, "", "2/4"});
+BENCHMARK_CAPTURE(jugerUnChamp, fractionSimplifiable,
+                  ChampMesure{TgenreReponse::nombre, "", 0.5, "", "2/4"});
 BENCHMARK_CAPTURE(jugerUnChamp, expressionNonDeveloppee,
-                  ChampMesure{17, "x^2+6x+9", 0, "x", "(x+3)^2"});
-BENCHMARK_CAPTURE(jugerUnChamp, listeDeSolutions, ChampMesure{39, "2;-3", 0, "", "-3;2"});
-BENCHMARK_CAPTURE(jugerUnChamp, inegalite, ChampMesure{40, "x>=-1/2", 0, "", "x>=-2/4"});
+                  ChampMesure{TgenreReponse::developpee, "x^2+6x+9", 0, "x", "(x+3)^2"});
+BENCHMARK_CAPTURE(jugerUnChamp, listeDeSolutions,
+                  ChampMesure{TgenreReponse::solutions, "2;-3", 0, "", "-3;2"});
+BENCHMARK_CAPTURE(jugerUnChamp, inegalite,
+                  ChampMesure{TgenreReponse::inegalite, "x>=-1/2", 0, "", "x>=-2/4"});
 BENCHMARK_CAPTURE(jugerUnChamp, encadrement,
-                  ChampMesure{42, "1,4<rac(2)<1,5", 0, "", "1,4<rac(2)<1,5"});
+                  ChampMesure{TgenreReponse::encadrement, "1,4<rac(2)<1,5", 0, "",
+                              "1,4<rac(2)<1,5"});
 
 } // namespace
 

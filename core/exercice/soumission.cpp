@@ -1,7 +1,7 @@
 #include "core/exercice/soumission.h"
 
+#include "analysis/jugement/jugement.h"
 #include "analysis/jugement/verdict.h"
-#include "analysis/texte/texteutf8.h"
 #include "core/controles/arbre.h"
 #include "core/controles/barreetat.h"
 #include "core/controles/bouton.h"
@@ -24,11 +24,6 @@
 #include <string>
 
 namespace {
-
-TcorrecteurChamp& correcteurInscrit() {
-    static TcorrecteurChamp correcteur;
-    return correcteur;
-}
 
 void rendreModifiables(TdonneesCommunes& d, bool modifiables) {
     for (int k = 1; k <= 3; ++k) {
@@ -74,28 +69,33 @@ void activerOnglet(TdonneesCommunes& d, Onglet onglet) {
 
 } // namespace
 
-void inscrireCorrecteurChamp(TcorrecteurChamp correcteur) {
-    correcteurInscrit() = std::move(correcteur);
-}
-
-TcorrecteurChamp correcteurChampInscrit() {
-    return correcteurInscrit();
-}
-
 Tverdict jugerChamp(TdonneesCommunes& d, int k) {
     if (k < 1 || k > 3) {
         return Tverdict::illisible;
     }
-    Tverdict v = Tverdict::illisible;
-    const bool attenduVide = d.reponseAttendue[k].empty();
-    const bool donneVide = d.reponseDonnee[k].empty();
-    if (d.reponseVidePermise[k] && (attenduVide || donneVide)) {
-        v = attenduVide && donneVide ? Tverdict::exact : Tverdict::faux;
-    } else if (const auto& correcteur = correcteurInscrit()) {
-        v = correcteur(d, k);
+    jugement::TchampAJuger champ;
+    champ.genre = d.typeReponse[k];
+    champ.attendu = d.reponseAttendue[k].texte();
+    champ.valeurAttendue = d.valeurAttendue[k];
+    champ.lettres = d.lettresPermises[k].texte();
+    champ.precision = d.precision[k];
+    champ.videPermis = d.reponseVidePermise[k];
+    champ.lettresPoints = d.lettresPoints.texte();
+    champ.reponse = d.reponseDonnee[k].texte();
+    champ.numero = k;
+    champ.nombreChamps = d.nombreChamps;
+    const jugement::TjugementChamp j = jugement::jugerChamp(champ);
+    if (j.valeurLue) {
+        d.valeurDonnee[k] = *j.valeurLue;
     }
-    d.verdictsChamps[k] = v;
-    return v;
+    if (j.refus) {
+        verdictIncorrect(d);
+    }
+    for (const std::string& ligne : j.messages) {
+        ajouterMessage(d, ligne);
+    }
+    d.verdictsChamps[k] = j.verdict;
+    return j.verdict;
 }
 
 void validerReponse(TdonneesCommunes& d) {
@@ -112,8 +112,7 @@ void validerReponse(TdonneesCommunes& d) {
     rendreModifiables(d, false);
     for (int k = 1; k <= 3; ++k) {
         const TchampSaisie* champ = champReponse(d, k);
-        d.reponseDonnee[k] =
-            champ != nullptr ? sansEspacesAutour(texteutf8::couper(champ->texte, 120)) : "";
+        d.reponseDonnee[k] = champ != nullptr ? jugement::normaliserReponse(champ->texte) : "";
     }
     effacerSolution(d);
 

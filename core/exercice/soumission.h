@@ -7,22 +7,14 @@
 
 #include "analysis/jugement/verdict.h"
 
-#include <functional>
 #include <string_view>
 
 struct TdonneesCommunes;
 
-// Correcteur d'un champ de réponse : juge le champ k (1 à 3) selon son genre de réponse
-// typeReponse[k], écrit ses messages et rend le verdict. La couche d'analyse l'inscrit au
-// démarrage.
-using TcorrecteurChamp = std::function<Tverdict(TdonneesCommunes&, int)>;
-void inscrireCorrecteurChamp(TcorrecteurChamp correcteur);
-// Le correcteur inscrit (vide s'il n'y en a pas), pour qu'un outil puisse l'envelopper.
-TcorrecteurChamp correcteurChampInscrit();
-
-// Juge le champ k : une réponse vide permise est exacte si l'attendu est vide aussi, fausse
-// si un seul des deux l'est ; sinon le correcteur inscrit décide (sans correcteur, le champ
-// est illisible : verdict 6). Le verdict est noté dans verdictsChamps[k].
+// Juge le champ k (1 à 3) : le champ est décrit depuis l'enregistrement (genre, attendus,
+// lettres, tolérance, réponse donnée) et jugé par jugement::jugerChamp ; la soumission montre
+// ensuite le refus (image « incorrecte » et bip), écrit les lignes du jugement, garde le
+// nombre lu dans valeurDonnee[k] et le verdict dans verdictsChamps[k]. Hors de 1..3 : 6.
 Tverdict jugerChamp(TdonneesCommunes& d, int k);
 
 // Les règles de points d'une question, selon l'essai compté où la réponse est exacte.

@@ -15,7 +15,7 @@ namespace {
 TfonctionCourbe traduireExpression(std::string_view texte) {
     auto expression = std::make_shared<analexpr::Texpression>();
     analexpr::analyserExpression(*expression, texte, "x");
-    if (expression->erreur != 0) {
+    if (expression->erreur != TcodeErreur::aucune) {
         return {};
     }
     return [expression](double x) -> std::optional<double> {

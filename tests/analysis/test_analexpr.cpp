@@ -59,7 +59,7 @@ class Accepte : public testing::TestWithParam<CasAccepte> {};
 TEST_P(Accepte, SAnalyseEtSEvalue) {
     const CasAccepte& c = GetParam();
     const auto e = analyser(c.texte, c.lettres);
-    ASSERT_EQ(e->erreur, 0) << "position " << e->positionErreur;
+    ASSERT_EQ(e->erreur, TcodeErreur::aucune) << "position " << e->positionErreur;
     EXPECT_EQ(e->positionErreur, -1);
     ASSERT_TRUE(analexpr::evaluerEn(*e, 2, -3));
     EXPECT_NEAR(e->resultat, c.valeur, 1e-9);
@@ -67,7 +67,7 @@ TEST_P(Accepte, SAnalyseEtSEvalue) {
     // Réécrit puis relu, l'arbre est le même.
     const std::string ecrit = analexpr::ecrireExpression(*e);
     const auto relu = analyser(ecrit, c.lettres);
-    ASSERT_EQ(relu->erreur, 0) << ecrit;
+    ASSERT_EQ(relu->erreur, TcodeErreur::aucune) << ecrit;
     EXPECT_EQ(relu->nombreBranches, e->nombreBranches) << ecrit;
     EXPECT_EQ(relu->simplifiable, e->simplifiable) << ecrit;
     ASSERT_TRUE(analexpr::evaluerEn(*relu, 2, -3));
@@ -116,7 +116,7 @@ class Refuse : public testing::TestWithParam<CasRefuse> {};
 TEST_P(Refuse, CodeDErreur) {
     const CasRefuse& c = GetParam();
     const auto e = analyser(c.texte, c.lettres);
-    EXPECT_EQ(e->erreur, c.erreur);
+    EXPECT_EQ(static_cast<int>(e->erreur), c.erreur);
     EXPECT_GE(e->positionErreur, 0);
     EXPECT_LE(e->nombreBranches, Texpression::branchesMaximum);
 }
@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Analyse, ArbreDUnProduitSousEntendu) {
     const auto e = analyser("2x(x-1)", "x");
-    ASSERT_EQ(e->erreur, 0);
+    ASSERT_EQ(e->erreur, TcodeErreur::aucune);
     EXPECT_EQ(e->texte, "2*x*(x-1)");
     const Tbranche& racine = e->branches[1];
     EXPECT_EQ(racine.operateur, Tbranche::produit);
@@ -178,7 +178,7 @@ TEST(EcritureExpression, OperateursExplicitesEtMotsCles) {
 
 TEST(Analyse, TextePrepareEtNoeudsNombres) {
     const auto e = analyser("3,5x + 2pi", "x");
-    ASSERT_EQ(e->erreur, 0);
+    ASSERT_EQ(e->erreur, TcodeErreur::aucune);
     EXPECT_EQ(e->texte, "3.5*x+2*" + std::string(analexpr::marqueurPiUtf8));
     EXPECT_TRUE(e->decimalOuFraction);
     // Le nœud d'un nombre s'écrit avec sa virgule.
@@ -192,11 +192,11 @@ TEST(Analyse, TextePrepareEtNoeudsNombres) {
 TEST(Analyse, UnEnregistrementResertSansResteDeLAnalysePrecedente) {
     Texpression e;
     analexpr::analyserExpression(e, "(x+1)(x-1)", "x");
-    ASSERT_EQ(e.erreur, 0);
+    ASSERT_EQ(e.erreur, TcodeErreur::aucune);
     analexpr::analyserExpression(e, "y", "x");
-    EXPECT_EQ(e.erreur, 4);
+    EXPECT_EQ(e.erreur, TcodeErreur::lettreInconnue);
     analexpr::analyserExpression(e, "2", "");
-    ASSERT_EQ(e.erreur, 0);
+    ASSERT_EQ(e.erreur, TcodeErreur::aucune);
     EXPECT_EQ(e.nombreBranches, 1);
     EXPECT_TRUE(e.developpee);
     EXPECT_DOUBLE_EQ(e.resultat, 2);
@@ -204,7 +204,7 @@ TEST(Analyse, UnEnregistrementResertSansResteDeLAnalysePrecedente) {
 
 TEST(Analyse, ConstanteEvalueeALAnalyse) {
     const auto e = analyser("pi", "");
-    ASSERT_EQ(e->erreur, 0);
+    ASSERT_EQ(e->erreur, TcodeErreur::aucune);
     EXPECT_TRUE(e->constante);
     EXPECT_FALSE(e->erreurCalcul);
     EXPECT_DOUBLE_EQ(e->resultat, M_PI);
@@ -223,8 +223,8 @@ class Emballe : public testing::TestWithParam<CasEmballe> {};
 TEST_P(Emballe, ResultatDefini) {
     const CasEmballe& c = GetParam();
     const auto e = analyser(c.texte, "");
-    EXPECT_EQ(e->erreur, c.erreur);
-    if (e->erreur == 0) {
+    EXPECT_EQ(static_cast<int>(e->erreur), c.erreur);
+    if (e->erreur == TcodeErreur::aucune) {
         EXPECT_EQ(e->erreurCalcul, c.erreurCalcul);
         EXPECT_EQ(std::isfinite(e->resultat), !c.erreurCalcul);
     }
@@ -259,7 +259,7 @@ class TrouvailleFuzz : public testing::TestWithParam<CasFuzz> {};
 TEST_P(TrouvailleFuzz, ResultatDefiniSansDebordement) {
     const CasFuzz& c = GetParam();
     const auto e = analyser(c.texte, c.lettres);
-    EXPECT_EQ(e->erreur, c.erreur);
+    EXPECT_EQ(static_cast<int>(e->erreur), c.erreur);
     EXPECT_LE(e->nombreBranches, Texpression::branchesMaximum);
     EXPECT_GE(e->nombreFacteurs, 0);
     for (int i = 1; i <= e->nombreBranches; ++i) {
@@ -267,7 +267,8 @@ TEST_P(TrouvailleFuzz, ResultatDefiniSansDebordement) {
             EXPECT_GE(e->branches[i].degres[k], 0);
         }
     }
-    EXPECT_EQ(analexpr::comparerExpressions(c.texte, c.texte, c.lettres, 1e-9, c.typeReponse),
+    EXPECT_EQ(static_cast<int>(analexpr::comparerExpressions(
+                  c.texte, c.texte, c.lettres, 1e-9, static_cast<TgenreReponse>(c.typeReponse))),
               c.comparaison);
 }
 
@@ -282,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Evaluation, UnEchecNeLaissePasLaValeurPrecedente) {
     const auto e = analyser("1/x", "x");
-    ASSERT_EQ(e->erreur, 0);
+    ASSERT_EQ(e->erreur, TcodeErreur::aucune);
     ASSERT_TRUE(analexpr::evaluerEn(*e, 2));
     EXPECT_DOUBLE_EQ(e->resultat, 0.5);
     EXPECT_FALSE(analexpr::evaluerEn(*e, 0));
@@ -296,12 +297,21 @@ TEST(Erreurs, ChaqueCodeASonMessageEtSonExemple) {
     for (const analexpr::ErreurAnalyse& erreur : analexpr::tableErreursAnalyse()) {
         const auto e = analyser(std::string(erreur.exemple), std::string(erreur.lettresExemple));
         EXPECT_EQ(e->erreur, erreur.code) << erreur.exemple;
-        EXPECT_EQ(erreur.message().empty(), erreur.code == 0);
+        EXPECT_EQ(erreur.message().empty(), erreur.code == TcodeErreur::aucune);
     }
-    EXPECT_EQ(analexpr::erreurAnalyse(1).message(),
+    EXPECT_EQ(analexpr::erreurAnalyse(TcodeErreur::parentheses).message(),
               "La réponse est incorrecte (erreur de parenthésage)");
-    EXPECT_EQ(analexpr::erreurAnalyse(4).codeComparaison, 9);
-    EXPECT_EQ(analexpr::erreurAnalyse(42).code, 2);
+    EXPECT_EQ(analexpr::erreurAnalyse(TcodeErreur::lettreInconnue).codeComparaison,
+              TresultatComparaison::lettreInconnue);
+    EXPECT_EQ(analexpr::erreurAnalyse(TcodeErreur{42}).code, TcodeErreur::malEcrite);
+    // Chaque résultat de comparaison issu d'une erreur d'analyse retrouve ses lignes ; un
+    // résultat qu'aucune erreur ne donne est décrit comme un texte mal écrit.
+    EXPECT_EQ(analexpr::erreurDuResultat(TresultatComparaison::exposant).code,
+              TcodeErreur::exposant);
+    EXPECT_EQ(analexpr::erreurDuResultat(TresultatComparaison::malEcrite).code,
+              TcodeErreur::malEcrite);
+    EXPECT_EQ(analexpr::erreurDuResultat(TresultatComparaison::simplifiable).code,
+              TcodeErreur::malEcrite);
 }
 
 TEST(Analyse, OperateurPrincipal) {

@@ -19,8 +19,10 @@ class Comparaison : public testing::TestWithParam<CasComparaison> {};
 
 TEST_P(Comparaison, Code) {
     const CasComparaison& c = GetParam();
-    EXPECT_EQ(analexpr::comparerExpressions(c.reponse, c.attendue, c.lettres, 1e-9, c.typeReponse),
-              c.code);
+    EXPECT_EQ(
+        static_cast<int>(analexpr::comparerExpressions(c.reponse, c.attendue, c.lettres, 1e-9,
+                                                       static_cast<TgenreReponse>(c.typeReponse))),
+        c.code);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -117,7 +117,7 @@ TEST_F(Soumission, VerdictsSixEtNeufNeComptentPas) {
     controles.Edit1.texte = "?x";
     BoutonCorrectionClick(d);
     EXPECT_EQ(d.essai, 1);
-    EXPECT_EQ(textesSolution(), std::vector<std::string>{"Réponse illisible"});
+    EXPECT_EQ(textesSolution(), std::vector<std::string>{"La réponse n'a pas été comprise."});
     EXPECT_TRUE(controles.BoutonReessayer.visible);
     EXPECT_TRUE(controles.Edit1.lectureSeule);
     BoutonReessayerClick(d);
@@ -125,7 +125,9 @@ TEST_F(Soumission, VerdictsSixEtNeufNeComptentPas) {
     EXPECT_FALSE(controles.BoutonReessayer.visible);
     EXPECT_TRUE(controles.BoutonCorrection.visible);
     EXPECT_TRUE(textesSolution().empty()) << "la solution est effacée";
-    repondre({"~12"});
+    repondre({"24/2"});
+    EXPECT_EQ(d.codeVerdict, Tverdict::malEcrit);
+    EXPECT_EQ(d.valeurDonnee[1], 12) << "le nombre lu est gardé";
     EXPECT_EQ(d.essai, 1);
     reessayer(d);
     repondre({"12"});
@@ -142,7 +144,7 @@ TEST_F(Soumission, ChampVideRefuseSansRienCompter) {
     EXPECT_TRUE(textesSolution().empty());
     EXPECT_TRUE(controles.Edit2.focus);
     EXPECT_FALSE(controles.Edit1.lectureSeule);
-    EXPECT_EQ(uniteessai::nombreAppels(), 0);
+    EXPECT_EQ(uniteessai::champsJuges(d), 0);
 }
 
 TEST_F(Soumission, ReponsesCoupeesEtNettoyees) {
@@ -160,7 +162,7 @@ TEST_F(Soumission, ReponsesCoupeesEtNettoyees) {
     EXPECT_EQ(d.reponseDonnee[2].texte(), std::string("\xff\xfe 2 \xc3", 6));
     EXPECT_EQ(d.reponseDonnee[3].texte(), "3");
     EXPECT_EQ(textesSolution(),
-              (std::vector<std::string>{"La réponse a est fausse.", "La réponse b est fausse."}));
+              std::vector<std::string>{"La réponse  $ga$N  n'a pas été comprise."});
 }
 
 TEST_F(Soumission, ReponseVidePermise) {
@@ -168,7 +170,9 @@ TEST_F(Soumission, ReponseVidePermise) {
     repondre({"  "});
     EXPECT_TRUE(d.questionTerminee);
     EXPECT_EQ(d.points, 1);
-    EXPECT_EQ(uniteessai::nombreAppels(), 0) << "jugé sans correcteur";
+    EXPECT_EQ(d.verdictsChamps[1], Tverdict::exact) << "vide attendu, vide donné : exacte";
+    EXPECT_EQ(textesSolution(), std::vector<std::string>{"La réponse est 12."})
+        << "ni refus ni message, la solution seule";
 
     lancerExercice(d, uniteessai::videPermis);
     repondre({"4"});
@@ -180,7 +184,7 @@ TEST_F(Soumission, DeuxChampsExactAuDeuxiemeEssaiCompte) {
     lancerExercice(d, uniteessai::deuxChamps);
     repondre({"1", "5"});
     reessayer(d);
-    repondre({"~1", "2"});
+    repondre({"2/2", "2"});
     EXPECT_EQ(d.essai, 2) << "le verdict 9 ne compte pas";
     reessayer(d);
     EXPECT_TRUE(controles.Edit1.focus) << "reprise sur le champ a";
@@ -227,8 +231,8 @@ INSTANTIATE_TEST_SUITE_P(
                     1},
         CasMessages{"trois_c_neuf_seul",
                     uniteessai::troisChamps,
-                    {"1", "2", "~3"},
-                    {"Réponse simplifiable"},
+                    {"1", "2", "6/2"},
+                    {"Réponse simplifiable", "La réponse  $gc$N  peut être simplifiée."},
                     3},
         CasMessages{"deux_b_faux_reprise_a",
                     uniteessai::deuxChamps,
@@ -237,11 +241,14 @@ INSTANTIATE_TEST_SUITE_P(
                     1},
         CasMessages{"deux_a_neuf_b_exact",
                     uniteessai::deuxChamps,
-                    {"~1", "2"},
-                    {"Réponse simplifiable"},
+                    {"2/2", "2"},
+                    {"Réponse simplifiable", "La réponse  $ga$N  peut être simplifiée."},
                     1},
-        CasMessages{
-            "deux_b_illisible", uniteessai::deuxChamps, {"1", "?"}, {"Réponse illisible"}, 2},
+        CasMessages{"deux_b_illisible",
+                    uniteessai::deuxChamps,
+                    {"1", "?"},
+                    {"La réponse  $gb$N  n'a pas été comprise."},
+                    2},
         CasMessages{"premier_faux_seulement",
                     uniteessai::premierFaux,
                     {"0", "0"},
@@ -251,8 +258,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Soumission, IllisibleArreteLeJugement) {
     lancerExercice(d, uniteessai::troisChamps);
-    repondre({"?", "0", "0"});
-    EXPECT_EQ(uniteessai::nombreAppels(), 1) << "les champs suivants ne sont pas jugés";
+    repondre({"?", "?", "?"});
+    EXPECT_EQ(uniteessai::champsJuges(d), 1) << "les champs suivants ne sont pas jugés";
+    EXPECT_EQ(textesSolution(),
+              std::vector<std::string>{"La réponse  $ga$N  n'a pas été comprise."});
+    EXPECT_EQ(plateforme.nombre(Appel::Bip), 1) << "un seul refus";
     EXPECT_EQ(d.essai, 1);
 }
 
@@ -467,7 +477,7 @@ TEST_F(Soumission, DiagrammeFigeJugeCommeUnChamp) {
     lancerExercice(d, uniteessai::barres);
     diagrammeDe(d).fige = true;
     validerReponse(d);
-    EXPECT_EQ(uniteessai::nombreAppels(), 1) << "le jugement à un champ prend la main";
+    EXPECT_EQ(uniteessai::champsJuges(d), 1) << "le jugement à un champ prend la main";
 }
 
 TEST_F(Soumission, LesCasesJustesNePassentPasDUneQuestionALAutre) {
@@ -498,7 +508,7 @@ TEST_F(Soumission, PoserQuestionRemetTouteLaQuestion) {
     EXPECT_TRUE(d.texte2.empty());
     EXPECT_TRUE(d.texte3.empty());
     EXPECT_EQ(d.texte1, "La réponse est 12.") << "l'énoncé prépare à nouveau sa solution";
-    EXPECT_EQ(d.reponseAttendue[1].texte(), "13");
+    EXPECT_EQ(d.valeurAttendue[1], 13);
 }
 
 } // namespace

@@ -17,14 +17,12 @@ namespace uniteessai {
 
 namespace {
 
-int appels = 0;
-
 void unChamp(TdonneesCommunes& d, int bareme) {
     d.titreExercice = "Un champ";
     d.bareme = bareme;
     preparerChampsReponse(d, 1);
     etiquetterReponse(d);
-    d.reponseAttendue[1] = "12";
+    d.valeurAttendue[1] = 12;
     d.texte1 = "La réponse est 12.";
     ajouterLigneEnonce(d, "Combien font 3 × 4 ?", 2);
 }
@@ -34,7 +32,7 @@ void poser(TdonneesCommunes& d) {
     case serieUnChamp:
         unChamp(d, 1);
         d.nombreQuestions = 3;
-        d.reponseAttendue[1] = std::to_string(11 + d.numeroQuestion);
+        d.valeurAttendue[1] = 11 + d.numeroQuestion;
         break;
     case bareme3:
         unChamp(d, 3);
@@ -48,8 +46,8 @@ void poser(TdonneesCommunes& d) {
         d.bareme = 4;
         preparerChampsReponse(d, 2);
         etiquetterAB(d);
-        d.reponseAttendue[1] = "1";
-        d.reponseAttendue[2] = "2";
+        d.valeurAttendue[1] = 1;
+        d.valeurAttendue[2] = 2;
         d.premierFauxSeulement = d.numeroExercice == premierFaux;
         break;
     case troisChamps:
@@ -57,9 +55,9 @@ void poser(TdonneesCommunes& d) {
         d.bareme = 6;
         preparerChampsReponse(d, 3);
         etiquetterABC(d);
-        d.reponseAttendue[1] = "1";
-        d.reponseAttendue[2] = "2";
-        d.reponseAttendue[3] = "3";
+        d.valeurAttendue[1] = 1;
+        d.valeurAttendue[2] = 2;
+        d.valeurAttendue[3] = 3;
         break;
     case casesMultiples:
         d.titreExercice = "Cases";
@@ -73,7 +71,6 @@ void poser(TdonneesCommunes& d) {
             }
         }
         d.nombreCases = 6;
-        d.typeReponse[1] = genreCases;
         break;
     case choixUnique:
         d.titreExercice = "Choix unique";
@@ -109,46 +106,44 @@ void poser(TdonneesCommunes& d) {
     }
 }
 
-Tverdict corriger(TdonneesCommunes& d, int k) {
-    ++appels;
-    if (d.typeReponse[k] == genreCases) {
-        for (int n = 1; n <= d.nombreCases; ++n) {
-            if (d.casesChoisies.test(static_cast<std::size_t>(n)) !=
-                d.casesJustes.test(static_cast<std::size_t>(n))) {
-                return Tverdict::faux;
-            }
-        }
-        return Tverdict::exact;
+// Cases à choix multiple : justes quand les cases choisies sont les justes, notées comme un
+// champ de barème 1.
+void jugerCasesMultiples(TdonneesCommunes& d) {
+    bool justes = true;
+    for (int n = 1; n <= d.nombreCases; ++n) {
+        justes = justes && d.casesChoisies.test(static_cast<std::size_t>(n)) ==
+                               d.casesJustes.test(static_cast<std::size_t>(n));
     }
-    const std::string& donnee = d.reponseDonnee[k].texte();
-    if (!donnee.empty() && donnee[0] == '?') {
-        verdictIncorrect(d);
-        ajouterMessage(d, "Réponse illisible");
-        return Tverdict::illisible;
+    conclureQuestion(d, justes ? Tverdict::exact : Tverdict::faux, Tnotation::premierEssai);
+    if (!justes) {
+        d.solutionPermise = d.essai > 2;
     }
-    if (!donnee.empty() && donnee[0] == '~') {
-        verdictIncorrect(d);
-        ajouterMessage(d, "Réponse simplifiable");
-        return Tverdict::malEcrit;
+}
+
+void juger(TdonneesCommunes& d) {
+    if (d.numeroExercice == casesMultiples) {
+        jugerCasesMultiples(d);
+    } else {
+        jugerReponseStandard(d);
     }
-    return donnee == d.reponseAttendue[k].texte() ? Tverdict::exact : Tverdict::faux;
 }
 
 } // namespace
 
 void inscrire() {
-    appels = 0;
-    inscrireUniteChapitre(2, {poser, jugerReponseStandard, ecrireSolutionPreparee, nullptr});
-    inscrireCorrecteurChamp(corriger);
+    inscrireUniteChapitre(2, {poser, juger, ecrireSolutionPreparee, nullptr});
 }
 
 void desinscrire() {
     effacerUnitesChapitre();
-    inscrireCorrecteurChamp({});
 }
 
-int nombreAppels() {
-    return appels;
+int champsJuges(const TdonneesCommunes& d) {
+    int n = 0;
+    for (int k = 1; k <= 3; ++k) {
+        n += d.verdictsChamps[k] != Tverdict::aucun ? 1 : 0;
+    }
+    return n;
 }
 
 } // namespace uniteessai

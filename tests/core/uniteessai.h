@@ -3,11 +3,8 @@
 // Unité de chapitre réservée aux tests : quelques questions qui font passer la soumission
 // par tous ses chemins sans fenêtre (un, deux et trois champs, barèmes 1 à 6, série de
 // plusieurs questions, réponse vide permise, cases à choix multiple et à choix unique,
-// diagrammes en barres et circulaire à tracer), et
-// un correcteur de champ scripté : une réponse égale à l'attendu est exacte, une réponse
-// commençant par « ? » est illisible (6), par « ~ » mal écrite (9), toute autre fausse.
-
-#include "analysis/jugement/genresreponse.h"
+// diagrammes en barres et circulaire à tracer). Les champs attendent des nombres, jugés par
+// le vrai jugement : « ? » est illisible (6), « 24/2 » pour 12 mal écrit (9).
 
 struct TdonneesCommunes;
 
@@ -26,13 +23,10 @@ inline constexpr int premierFaux = 11;   // deux champs, seul le premier faux es
 inline constexpr int barres = 12;        // diagramme en barres à tracer, attendu 3, 5, 7
 inline constexpr int secteurs = 15;      // diagramme circulaire à tracer, attendu 90, 270
 
-// Genre de réponse des cases à choix multiple pour le correcteur scripté.
-inline constexpr TgenreReponse genreCases = TgenreReponse{99};
-
-// Inscrit l'unité pour le chapitre 1 et le correcteur scripté ; nombreAppels compte les
-// champs jugés par le correcteur.
+// Inscrit l'unité pour le chapitre 1.
 void inscrire();
 void desinscrire();
-int nombreAppels();
+// Nombre de champs jugés à la dernière soumission.
+int champsJuges(const TdonneesCommunes& d);
 
 } // namespace uniteessai

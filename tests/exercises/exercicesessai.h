@@ -1,7 +1,7 @@
 #pragma once
 
 // Le banc commun des tests d'exercices joués sans fenêtre : un enregistrement sans fenêtre
-// (TsansFenetre), les quatorze unités et les vrais correcteurs inscrits ; de quoi lancer une
+// (TsansFenetre), les quatorze unités inscrites ; de quoi lancer une
 // question et soumettre des réponses tapées.
 
 #include "core/donneescommunes.h"
@@ -9,7 +9,6 @@
 #include "core/exercice/repartition.h"
 #include "core/exercice/soumission.h"
 #include "core/plateforme/sansfenetre.h"
-#include "core/verificateurs/verificateurs.h"
 #include "exercises/inscriptionchapitres.h"
 
 #include <gtest/gtest.h>
@@ -17,14 +16,8 @@
 
 class ExercicesEssai : public testing::Test, protected TsansFenetre {
 protected:
-    void SetUp() override {
-        inscrireChapitres();
-        inscrireVerificateurs();
-    }
-    void TearDown() override {
-        effacerUnitesChapitre();
-        inscrireCorrecteurChamp(nullptr);
-    }
+    void SetUp() override { inscrireChapitres(); }
+    void TearDown() override { effacerUnitesChapitre(); }
 
     // Lance l'exercice, en confirmant l'abandon d'une série en cours, jusqu'à la question
     // donnée.

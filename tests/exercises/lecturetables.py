@@ -8,6 +8,7 @@
   réponse dans la syntaxe de saisie de l'élève en expressions sympy.
 """
 
+import os
 import re
 
 import sympy
@@ -39,8 +40,18 @@ def _sans_commentaires(source):
 
 _JETON = re.compile(
     r'\s*(?:(?P<chaine>"(?:[^"\\]|\\.)*")|(?P<nombre>[-+]?\d+(?:\.\d*)?(?:[eE][-+]?\d+)?)'
-    r"|(?P<designe>\.[A-Za-z_]\w*\s*=)|(?P<ident>[A-Za-z_]\w*)|(?P<signe>[{},/*()-]))"
+    r"|(?P<designe>\.[A-Za-z_]\w*\s*=)|(?P<ident>[A-Za-z_]\w*(?:::\w+)*)|(?P<signe>[{},/*()-]))"
 )
+
+
+def _genres_reponse():
+    """Les valeurs de TgenreReponse, lues dans analysis/jugement/genresreponse.h."""
+    chemin = os.path.join(os.path.dirname(__file__), "..", "..", "analysis", "jugement", "genresreponse.h")
+    source = open(chemin, encoding="utf-8").read()
+    return {"TgenreReponse::" + nom: float(code) for nom, code in re.findall(r"^\s*(\w+) = (\d+),", source, re.M)}
+
+
+_GENRES = _genres_reponse()
 
 
 def _jetons(texte):
@@ -98,6 +109,8 @@ def _valeur(jetons, i):
         return None, i
     if texte in ("true", "false"):
         return texte == "true", i
+    if texte in _GENRES:
+        return _GENRES[texte], i
     return float(eval(texte, {"__builtins__": {}})), i
 
 

@@ -12,7 +12,6 @@
 #include "core/exercice/repartition.h"
 #include "core/exercice/soumission.h"
 #include "core/plateforme/plateformescriptee.h"
-#include "core/verificateurs/verificateurs.h"
 #include "display/zones/objettexte.h"
 #include "display/zones/zoneaffichage.h"
 #include "exercises/inscriptionchapitres.h"

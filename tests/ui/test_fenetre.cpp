@@ -195,7 +195,7 @@ TEST_F(Fenetre, FlecheBasPasseAuNoeudDIndiceSuivantMemeCache) {
 TEST_F(Fenetre, EntreeDansUnChampSoumetLaReponseEtTermineLaQuestion) {
     lancer(uniteessai::bareme3);
     repondre(1, "  12 ");
-    EXPECT_EQ(uniteessai::nombreAppels(), 1);
+    EXPECT_EQ(uniteessai::champsJuges(d), 1);
     EXPECT_EQ(d.reponseDonnee[1].texte(), "12") << "espaces autour retirés";
     EXPECT_EQ(d.Edit1->texte, "  12 ") << "la saisie est écrite dans l'état du champ";
     EXPECT_TRUE(d.questionTerminee);
@@ -214,7 +214,7 @@ TEST_F(Fenetre, EntreeDansUnChampSoumetLaReponseEtTermineLaQuestion) {
 TEST_F(Fenetre, UnChampVideEstRefuseSansJugement) {
     lancer(uniteessai::bareme3);
     repondre(1, "   ");
-    EXPECT_EQ(uniteessai::nombreAppels(), 0);
+    EXPECT_EQ(uniteessai::champsJuges(d), 0);
     EXPECT_FALSE(d.questionTerminee);
     EXPECT_EQ(d.essai, 1);
     EXPECT_FALSE(fenetre->champ(1)->isReadOnly());
@@ -374,7 +374,7 @@ TEST_P(FlechesDesChamps, DeplacentLeFocus) {
     QTest::keyClick(fenetre->champ(cas.depart), cas.touche);
     EXPECT_TRUE(fenetre->champ(cas.arrivee)->hasFocus());
     EXPECT_TRUE(champReponse(d, cas.arrivee)->focus);
-    EXPECT_EQ(uniteessai::nombreAppels(), 0) << "les flèches ne soumettent rien";
+    EXPECT_EQ(uniteessai::champsJuges(d), 0) << "les flèches ne soumettent rien";
     EXPECT_TRUE(montre(d.BoutonCorrection));
 }
 

@@ -22,10 +22,10 @@ int commandeAnalyser(const std::vector<std::string>& brut) {
     analexpr::analyserExpression(*expression, arguments.positionnels().front(),
                                  arguments.valeur("lettres").value_or(""));
     const analexpr::Texpression& e = *expression;
-    const bool lu = e.erreur == 0;
+    const bool lu = e.erreur == TcodeErreur::aucune;
 
     nlohmann::json sortie;
-    sortie["erreur"] = e.erreur;
+    sortie["erreur"] = static_cast<int>(e.erreur);
     sortie["message"] = analexpr::erreurAnalyse(e.erreur).message();
     sortie["position"] = lu ? nlohmann::json(nullptr) : nlohmann::json(e.positionErreur);
     sortie["valeur"] = (lu && e.constante && !e.erreurCalcul) ? nlohmann::json(e.resultat)

@@ -1,14 +1,9 @@
-// calvane-banc juger : juge un champ de réponse (ou un lot de champs) sans fenêtre, exactement
-// comme dans un exercice, et écrit le verdict, les messages et la réponse normalisée en JSON.
+// calvane-banc juger : juge un champ de réponse (ou un lot de champs) par le jugement d'un
+// champ, sans enregistrement ni fenêtre, avec les textes bornés et la réponse normalisée
+// comme dans un exercice, et écrit le verdict, les messages et la réponse en JSON.
 
+#include "analysis/jugement/jugement.h"
 #include "analysis/texte/texteutf8.h"
-#include "core/donneescommunes.h"
-#include "core/exercice/exercice.h"
-#include "core/exercice/soumission.h"
-#include "core/plateforme/plateformescriptee.h"
-#include "core/plateforme/sansfenetre.h"
-#include "display/zones/objettexte.h"
-#include "display/zones/zoneaffichage.h"
 #include "tools/banc/arguments.h"
 #include "tools/banc/commandes.h"
 
@@ -22,20 +17,7 @@
 namespace {
 
 using json = nlohmann::json;
-
-// Un champ à juger, avec les valeurs par défaut d'une question neuve.
-struct TchampAJuger {
-    long long type = 7;
-    std::string attendu;
-    double valeur = 0;
-    std::string lettres;
-    long long points = 1;
-    double precision = 1e-9;
-    bool videPermis = false;
-    std::string reponse;
-    // Extension : noms des points de la figure (lettresPoints), pour les noms de points.
-    std::string pointsFigure;
-};
+using jugement::TchampAJuger;
 
 void verifierGenre(long long type) {
     if (type < 0 || type > 255) {
@@ -43,53 +25,23 @@ void verifierGenre(long long type) {
     }
 }
 
-// Comme la soumission : 120 caractères au plus, sans espaces autour.
-std::string normaliser(const std::string& reponse) {
-    const std::string coupee = texteutf8::couper(reponse, 120);
-    const auto debut = coupee.find_first_not_of(' ');
-    if (debut == std::string::npos) {
-        return {};
-    }
-    return coupee.substr(debut, coupee.find_last_not_of(' ') - debut + 1);
+// Les textes d'un champ, bornés comme dans l'enregistrement commun ; la réponse normalisée
+// comme à la soumission.
+TchampAJuger borner(TchampAJuger champ) {
+    champ.attendu = texteutf8::couper(champ.attendu, jugement::longueurReponse);
+    champ.lettres = texteutf8::couper(champ.lettres, jugement::longueurReponse);
+    champ.lettresPoints = texteutf8::couper(champ.lettresPoints, jugement::longueurReponse);
+    champ.reponse = jugement::normaliserReponse(champ.reponse);
+    return champ;
 }
 
-// Un enregistrement sans fenêtre, ses contrôles, ses zones et une plateforme scriptée, qui
-// sert à juger tous les champs d'un lot l'un après l'autre.
-class TjugeSansFenetre {
-public:
-    json juger(const TchampAJuger& champ) {
-        d_.nombreChamps = 1;
-        d_.typeReponse[1] = static_cast<TgenreReponse>(champ.type);
-        d_.reponseAttendue[1] = champ.attendu;
-        d_.valeurAttendue[1] = champ.valeur;
-        d_.lettresPermises[1] = champ.lettres;
-        d_.bareme = static_cast<int>(champ.points);
-        d_.precision[1] = champ.precision;
-        d_.reponseVidePermise[1] = champ.videPermis;
-        d_.lettresPoints = champ.pointsFigure;
-        d_.reponseDonnee[1] = normaliser(champ.reponse);
-        d_.valeurDonnee[1] = 0;
-        d_.ligneMessage = 2.5;
-        effacerSolution(d_);
-        plateforme_.effacerJournal();
-
-        const int verdict = static_cast<int>(jugerChamp(d_, 1));
-        json messages = json::array();
-        for (const auto& objet : d_.zoneSolution->objets) {
-            if (const auto* t = dynamic_cast<const Ttexte*>(objet.get())) {
-                messages.push_back(t->texte);
-            }
-        }
-        return {{"verdict", verdict},
-                {"messages", std::move(messages)},
-                {"reponse", d_.reponseDonnee[1].texte()}};
-    }
-
-private:
-    TsansFenetre monde_;
-    TdonneesCommunes& d_ = monde_.d;
-    TplateformeScriptee& plateforme_ = monde_.plateforme;
-};
+json juger(const TchampAJuger& brut) {
+    const TchampAJuger champ = borner(brut);
+    const jugement::TjugementChamp j = jugement::jugerChamp(champ);
+    return {{"verdict", static_cast<int>(j.verdict)},
+            {"messages", j.messages},
+            {"reponse", champ.reponse}};
+}
 
 // Une valeur du lot, du type attendu, ou une erreur d'arguments qui cite la ligne.
 template <typename T>
@@ -106,6 +58,8 @@ void lireCle(const json& objet, const char* cle, T& valeur, std::size_t numero) 
     }
 }
 
+// Une ligne du lot ; « type » et « points » sont des entiers, « points » (le barème) ne
+// change pas le jugement d'un champ.
 std::vector<TchampAJuger> lireLot(const std::string& fichier) {
     std::ifstream flux(fichier);
     if (!flux) {
@@ -125,16 +79,19 @@ std::vector<TchampAJuger> lireLot(const std::string& fichier) {
                                   " : objet JSON attendu");
         }
         TchampAJuger champ;
-        lireCle(objet, "type", champ.type, numero);
+        long long type = static_cast<long long>(champ.genre);
+        long long points = 1;
+        lireCle(objet, "type", type, numero);
         lireCle(objet, "attendu", champ.attendu, numero);
-        lireCle(objet, "valeur", champ.valeur, numero);
+        lireCle(objet, "valeur", champ.valeurAttendue, numero);
         lireCle(objet, "lettres", champ.lettres, numero);
-        lireCle(objet, "points", champ.points, numero);
+        lireCle(objet, "points", points, numero);
         lireCle(objet, "precision", champ.precision, numero);
         lireCle(objet, "vide_permis", champ.videPermis, numero);
         lireCle(objet, "reponse", champ.reponse, numero);
-        lireCle(objet, "points_figure", champ.pointsFigure, numero);
-        verifierGenre(champ.type);
+        lireCle(objet, "points_figure", champ.lettresPoints, numero);
+        verifierGenre(type);
+        champ.genre = static_cast<TgenreReponse>(type);
         lot.push_back(std::move(champ));
     }
     return lot;
@@ -157,10 +114,9 @@ int commandeJuger(const std::vector<std::string>& brut) {
             throw ErreurArguments("--lot ne prend pas de RÉPONSE");
         }
         const std::vector<TchampAJuger> lot = lireLot(*fichier);
-        TjugeSansFenetre juge;
         std::string sortie;
         for (const TchampAJuger& champ : lot) {
-            sortie += versJson(juge.juger(champ));
+            sortie += versJson(juger(champ));
             sortie += '\n';
         }
         std::cout << sortie;
@@ -175,24 +131,24 @@ int commandeJuger(const std::vector<std::string>& brut) {
         throw ErreurArguments("--type est obligatoire");
     }
     TchampAJuger champ;
-    champ.type = Arguments::entier("type", *type);
-    verifierGenre(champ.type);
+    const long long genre = Arguments::entier("type", *type);
+    verifierGenre(genre);
+    champ.genre = static_cast<TgenreReponse>(genre);
     champ.attendu = arguments.valeur("attendu").value_or("");
     if (const auto v = arguments.valeur("valeur")) {
-        champ.valeur = Arguments::reel("valeur", *v);
+        champ.valeurAttendue = Arguments::reel("valeur", *v);
     }
     champ.lettres = arguments.valeur("lettres").value_or("");
     if (const auto p = arguments.valeur("points")) {
-        champ.points = Arguments::entier("points", *p);
+        Arguments::entier("points", *p);
     }
     if (const auto e = arguments.valeur("precision")) {
         champ.precision = Arguments::reel("precision", *e);
     }
     champ.videPermis = arguments.drapeau("vide-permis");
-    champ.pointsFigure = arguments.valeur("points-figure").value_or("");
+    champ.lettresPoints = arguments.valeur("points-figure").value_or("");
     champ.reponse = arguments.positionnels()[0];
 
-    TjugeSansFenetre juge;
-    std::cout << versJson(juge.juger(champ)) << "\n";
+    std::cout << versJson(juger(champ)) << "\n";
     return 0;
 }

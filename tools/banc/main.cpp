@@ -6,7 +6,6 @@
 #include "tools/banc/commandes.h"
 
 #include "analysis/nombres/hasard.h"
-#include "core/verificateurs/verificateurs.h"
 
 #include <array>
 #include <cstring>
@@ -66,8 +65,6 @@ int main(int argc, char* argv[]) {
     }
     // Tirages reproductibles : la graine par défaut des sous-commandes est 1.
     nombres::initialiserHasard(1);
-    // Les champs de réponse sont jugés par les vrais correcteurs, comme dans le programme.
-    inscrireVerificateurs();
     const std::string nom = argv[1];
     const std::vector<std::string> arguments(argv + 2, argv + argc);
     for (const auto& c : sousCommandes) {

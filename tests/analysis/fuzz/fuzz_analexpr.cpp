@@ -27,7 +27,7 @@ void verifier(bool condition) {
 
 void verifierArbre(const analexpr::Texpression& e) {
     verifier(e.nombreBranches >= 0 && e.nombreBranches <= analexpr::Texpression::branchesMaximum);
-    if (e.erreur != 0) {
+    if (e.erreur != TcodeErreur::aucune) {
         return;
     }
     verifier(e.nombreBranches >= 1);
@@ -45,20 +45,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         return 0;
     }
     static const char* const listesLettres[] = {"", "x", "xy", "xyz", "abcd", "é"};
-    static const int typesReponse[] = {14, 16, 17, 18, 43};
+    static const TgenreReponse genresReponse[] = {
+        TgenreReponse::expression, TgenreReponse::factorisee, TgenreReponse::developpee,
+        TgenreReponse::developpeeSansParentheses, TgenreReponse::expressionDenominateurs};
     const std::uint8_t choix = donnees[0];
     const std::string lettres = listesLettres[choix % 6];
-    const int typeReponse = typesReponse[(choix / 6) % 5];
+    const TgenreReponse genre = genresReponse[(choix / 6) % 5];
     const std::string texte(reinterpret_cast<const char*>(donnees + 1), taille - 1);
 
     const auto e = std::make_unique<analexpr::Texpression>();
     analexpr::analyserExpression(*e, texte, lettres);
     verifierArbre(*e);
-    if (e->erreur == 0) {
+    if (e->erreur == TcodeErreur::aucune) {
         // Réécrit puis relu, l'arbre est le même.
         const auto relu = std::make_unique<analexpr::Texpression>();
         analexpr::analyserExpression(*relu, analexpr::ecrireExpression(*e), lettres);
-        verifier(relu->erreur == 0);
+        verifier(relu->erreur == TcodeErreur::aucune);
         verifier(relu->nombreBranches == e->nombreBranches);
         verifier(relu->simplifiable == e->simplifiable);
         verifier(relu->developpee == e->developpee);
@@ -75,13 +77,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 
     // Comparée à elle-même, une expression dont l'évaluation échoue partout n'est jamais
     // acceptée.
-    const int code = analexpr::comparerExpressions(texte, texte, lettres, 1e-9, typeReponse);
+    const int code =
+        static_cast<int>(analexpr::comparerExpressions(texte, texte, lettres, 1e-9, genre));
     verifier(code >= 0 && code <= 18);
-    if (e->erreur == 0 && e->constante && e->erreurCalcul) {
+    if (e->erreur == TcodeErreur::aucune && e->constante && e->erreurCalcul) {
         verifier(code != 0);
     }
-    analexpr::comparerExpressions(texte, "(2x+3)(5x-1)", "x", 1e-9, typeReponse);
-    analexpr::comparerExpressions("10x^2+13x-3", texte, "x", 1e-9, typeReponse);
+    analexpr::comparerExpressions(texte, "(2x+3)(5x-1)", "x", 1e-9, genre);
+    analexpr::comparerExpressions("10x^2+13x-3", texte, "x", 1e-9, genre);
 
     analexpr::TlisteSolutions liste;
     analexpr::lireListeSolutions(liste, texte, (choix & 1) != 0);

@@ -2,7 +2,7 @@
 // et des encadrements, et réponse vide permise.
 
 #include "analysis/jugement/genresreponse.h"
-#include "tests/core/verificateurs/jugeessai.h"
+#include "tests/analysis/jugement/jugeessai.h"
 
 #include <gtest/gtest.h>
 

@@ -1,21 +1,16 @@
-#include "core/verificateurs/verifierinegalite.h"
+#include "analysis/jugement/verifierinegalite.h"
 
 #include "analysis/expressions/solutions.h"
-#include "analysis/jugement/genresreponse.h"
-#include "analysis/jugement/verdict.h"
+#include "analysis/jugement/messages.h"
+#include "analysis/jugement/verifierliste.h"
 #include "analysis/texte/chaines.h"
 #include "analysis/texte/texteutf8.h"
-#include "core/donneescommunes.h"
-#include "core/exercice/enonce.h"
-#include "core/exercice/verdicts.h"
-#include "core/verificateurs/messagesverdict.h"
-#include "core/verificateurs/verifierliste.h"
 
 #include <cmath>
 #include <optional>
 #include <string>
 
-namespace verificateurs {
+namespace jugement {
 
 namespace {
 
@@ -30,10 +25,6 @@ std::optional<Tsolution> lireBorne(std::string_view texte) {
         return std::nullopt;
     }
     return borne;
-}
-
-double tolerance(const TdonneesCommunes& d, int a) {
-    return d.precision[a] == 0 ? 1e-9 : std::abs(d.precision[a]);
 }
 
 bool loin(const Tsolution& a, const Tsolution& b, double tol) {
@@ -104,16 +95,15 @@ SigneInegalite signeInegalite(std::string_view texte) {
     return {};
 }
 
-Tverdict verifierInegalite(TdonneesCommunes& d, int a) {
-    const TgenreReponse code = d.typeReponse[a];
-    const std::string e = nombres::supprimerBlancs(d.reponseAttendue[a]);
-    const std::string p = nombres::supprimerBlancs(d.reponseDonnee[a]);
-    const std::string prefixe = libelleReponse(d, a);
+TjugementChamp verifierInegalite(const TchampAJuger& c) {
+    const TgenreReponse code = c.genre;
+    const std::string e = nombres::supprimerBlancs(c.attendu);
+    const std::string p = nombres::supprimerBlancs(c.reponse);
+    const std::string prefixe = libelleReponse(c);
 
     const std::size_t coupeAttendue = positionSigne(e, false);
     if (coupeAttendue == std::string::npos) {
-        ecrireMessages(d, {expressionProfIncorrecte});
-        return Tverdict::illisible;
+        return attenduIncorrect();
     }
     const std::string lettre = e.substr(0, coupeAttendue);
     std::size_t coupe = positionSigne(p, true);
@@ -123,11 +113,11 @@ Tverdict verifierInegalite(TdonneesCommunes& d, int a) {
     const std::string commencer = prefixe + "doit commencer par :  " + lettre + ">  ou  " + lettre +
                                   "<  ou  " + lettre + "Supégal  ou  " + lettre + "Infégal";
     if (code == TgenreReponse::inegaliteStricte && p.find('=') != std::string::npos) {
-        return refuser(d, Tverdict::illisible,
+        return refuser(Tverdict::illisible,
                        {prefixe + "doit contenir une inégalité $LPstrilar;stricte;."});
     }
     if (coupe == std::string::npos) {
-        return refuser(d, Tverdict::illisible, {commencer});
+        return refuser(Tverdict::illisible, {commencer});
     }
 
     const std::string_view resteAttendu = std::string_view(e).substr(coupeAttendue);
@@ -136,76 +126,70 @@ Tverdict verifierInegalite(TdonneesCommunes& d, int a) {
                                    ? lireBorne(resteAttendu.substr(signeAttendu.longueur))
                                    : std::nullopt;
     if (!borneAttendue) {
-        ecrireMessages(d, {expressionProfIncorrecte});
-        return Tverdict::illisible;
+        return attenduIncorrect();
     }
     const std::string_view resteEleve = std::string_view(p).substr(coupe);
     const SigneInegalite signeEleve = signeInegalite(resteEleve);
     if (signeEleve.signe == 0) {
-        return refuser(d, Tverdict::illisible, {commencer});
+        return refuser(Tverdict::illisible, {commencer});
     }
     const auto borneEleve = lireBorne(resteEleve.substr(signeEleve.longueur));
     if (!borneEleve) {
-        return refuser(d, Tverdict::illisible, {prefixe + "n'a pas été comprise."});
+        return refuser(Tverdict::illisible, {prefixe + "n'a pas été comprise."});
     }
-    if (signeEleve.signe != signeAttendu.signe ||
-        loin(*borneEleve, *borneAttendue, tolerance(d, a))) {
-        return Tverdict::faux;
+    if (signeEleve.signe != signeAttendu.signe || loin(*borneEleve, *borneAttendue, tolerance(c))) {
+        return verdictSeul(Tverdict::faux);
     }
     if (valeurSimplifiable(*borneEleve, *borneAttendue)) {
-        return refuser(d, Tverdict::malEcrit,
+        return refuser(Tverdict::malEcrit,
                        {reponseSimplifiable, prefixe + "peut être simplifiée."});
     }
-    return Tverdict::exact;
+    return verdictSeul(Tverdict::exact);
 }
 
-Tverdict verifierEncadrement(TdonneesCommunes& d, int a) {
-    const std::string prefixe = libelleReponse(d, a);
-    const auto attendu = couperEncadrement(nombres::supprimerBlancs(d.reponseAttendue[a]));
+TjugementChamp verifierEncadrement(const TchampAJuger& c) {
+    const std::string prefixe = libelleReponse(c);
+    const auto attendu = couperEncadrement(nombres::supprimerBlancs(c.attendu));
     const auto infAttendue = attendu ? lireBorne(attendu->inferieure) : std::nullopt;
     const auto supAttendue = attendu ? lireBorne(attendu->superieure) : std::nullopt;
     if (!infAttendue || !supAttendue) {
-        ecrireMessages(d, {expressionProfIncorrecte});
-        return Tverdict::illisible;
+        return attenduIncorrect();
     }
 
-    const std::string p = nombres::supprimerBlancs(d.reponseDonnee[a]);
-    // Un signe « > » est signalé, mais la lecture continue pour dire aussi ce qui suit.
+    const std::string p = nombres::supprimerBlancs(c.reponse);
+    // Un signe « > » est signalé, mais la lecture continue pour dire aussi ce qui suit ; le
+    // refus (image et bip) n'est donné qu'une fois.
+    TjugementChamp refus = verdictSeul(Tverdict::illisible);
+    refus.refus = true;
     const bool superieur = p.find('>') != std::string::npos;
     if (superieur) {
-        verdictIncorrect(d);
-        ecrireMessages(d, {prefixe + "ne doit utiliser que les signes  <  ou  infEgal  (pour <=)"});
+        ajouterLignes(refus,
+                      {prefixe + "ne doit utiliser que les signes  <  ou  infEgal  (pour <=)"});
     }
     const auto eleve = couperEncadrement(p);
     if (!eleve || eleve->milieu != attendu->milieu) {
-        if (!superieur) {
-            verdictIncorrect(d);
-        }
-        ecrireMessages(d, {prefixe + "n'est pas un encadrement de l'expression demandée."});
-        return Tverdict::illisible;
+        ajouterLignes(refus, {prefixe + "n'est pas un encadrement de l'expression demandée."});
+        return refus;
     }
     const auto inf = lireBorne(eleve->inferieure);
     const auto sup = lireBorne(eleve->superieure);
     if (!inf || !sup) {
-        if (!superieur) {
-            verdictIncorrect(d);
-        }
-        ecrireMessages(d, {prefixe + "n'a pas été comprise."});
-        return Tverdict::illisible;
+        ajouterLignes(refus, {prefixe + "n'a pas été comprise."});
+        return refus;
     }
     if (superieur) {
-        return Tverdict::illisible;
+        return refus;
     }
-    const double tol = tolerance(d, a);
+    const double tol = tolerance(c);
     if (eleve->signe1 != attendu->signe1 || eleve->signe2 != attendu->signe2 ||
         loin(*inf, *infAttendue, tol) || loin(*sup, *supAttendue, tol)) {
-        return Tverdict::faux;
+        return verdictSeul(Tverdict::faux);
     }
     if (valeurSimplifiable(*inf, *infAttendue) || valeurSimplifiable(*sup, *supAttendue)) {
-        return refuser(d, Tverdict::malEcrit,
+        return refuser(Tverdict::malEcrit,
                        {reponseSimplifiable, prefixe + "peut être simplifiée."});
     }
-    return Tverdict::exact;
+    return verdictSeul(Tverdict::exact);
 }
 
-} // namespace verificateurs
+} // namespace jugement

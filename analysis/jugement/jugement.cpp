@@ -1,23 +1,20 @@
-#include "core/verificateurs/verificateurs.h"
+#include "analysis/jugement/jugement.h"
 
-#include "analysis/jugement/genresreponse.h"
-#include "analysis/jugement/verdict.h"
-#include "core/donneescommunes.h"
-#include "core/exercice/soumission.h"
-#include "core/verificateurs/verifierexpression.h"
-#include "core/verificateurs/verifierinegalite.h"
-#include "core/verificateurs/verifierliste.h"
-#include "core/verificateurs/verifiernombre.h"
-#include "core/verificateurs/verifiernomspoints.h"
+#include "analysis/jugement/verifierexpression.h"
+#include "analysis/jugement/verifierinegalite.h"
+#include "analysis/jugement/verifierliste.h"
+#include "analysis/jugement/verifiernombre.h"
+#include "analysis/jugement/verifiernomspoints.h"
+#include "analysis/texte/texteutf8.h"
 
 #include <algorithm>
 #include <array>
 
-namespace verificateurs {
+namespace jugement {
 
 namespace {
 
-using Tcorrecteur = Tverdict (*)(TdonneesCommunes&, int);
+using Tcorrecteur = TjugementChamp (*)(const TchampAJuger&);
 
 struct TgenreCorrecteur {
     TgenreReponse genre;
@@ -47,19 +44,27 @@ constexpr std::array correcteurs{
 
 } // namespace
 
-Tverdict verifierChamp(TdonneesCommunes& d, int a) {
-    if (a < 1 || a > 3) {
-        return Tverdict::illisible;
+std::string normaliserReponse(std::string_view tapee) {
+    const std::string coupee = texteutf8::couper(tapee, longueurReponse);
+    const auto debut = coupee.find_first_not_of(' ');
+    if (debut == std::string::npos) {
+        return {};
     }
-    const TgenreReponse genre = d.typeReponse[a];
+    return coupee.substr(debut, coupee.find_last_not_of(' ') - debut + 1);
+}
+
+TjugementChamp jugerChamp(const TchampAJuger& champ) {
+    const bool attenduVide = champ.attendu.empty();
+    const bool donneVide = champ.reponse.empty();
+    if (champ.videPermis && (attenduVide || donneVide)) {
+        TjugementChamp j;
+        j.verdict = attenduVide && donneVide ? Tverdict::exact : Tverdict::faux;
+        return j;
+    }
     const auto trouve =
         std::find_if(correcteurs.begin(), correcteurs.end(),
-                     [genre](const TgenreCorrecteur& c) { return c.genre == genre; });
-    return trouve != correcteurs.end() ? trouve->correcteur(d, a) : verifierNombre(d, a);
+                     [&champ](const TgenreCorrecteur& c) { return c.genre == champ.genre; });
+    return trouve != correcteurs.end() ? trouve->correcteur(champ) : verifierNombre(champ);
 }
 
-} // namespace verificateurs
-
-void inscrireVerificateurs() {
-    inscrireCorrecteurChamp(&verificateurs::verifierChamp);
-}
+} // namespace jugement

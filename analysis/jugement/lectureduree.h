@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-namespace verificateurs {
+namespace jugement {
 
 struct LectureDuree {
     bool lisible = false;
@@ -17,4 +17,4 @@ struct LectureDuree {
 // un texte sans aucune des unités h, min, s le rendent illisible.
 LectureDuree lireDuree(std::string_view texte);
 
-} // namespace verificateurs
+} // namespace jugement

@@ -2,7 +2,7 @@
 // verdict, et un message quand elle est refusée sans jugement : jamais d'arrêt du programme.
 
 #include "analysis/jugement/genresreponse.h"
-#include "tests/core/verificateurs/jugeessai.h"
+#include "tests/analysis/jugement/jugeessai.h"
 
 #include <gtest/gtest.h>
 

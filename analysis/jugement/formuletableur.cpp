@@ -1,12 +1,11 @@
-#include "core/verificateurs/formuletableur.h"
+#include "analysis/jugement/formuletableur.h"
 
-#include "analysis/jugement/verdict.h"
+#include "analysis/jugement/messages.h"
 #include "analysis/texte/chaines.h"
-#include "core/verificateurs/messagesverdict.h"
 
 #include <array>
 
-namespace verificateurs {
+namespace jugement {
 
 namespace {
 
@@ -45,28 +44,27 @@ bool commencePar(std::string_view t, std::string_view debut) {
 
 } // namespace
 
-Tverdict verifierFormuleTableur(TdonneesCommunes& d, int genre, const std::string& prefixe,
-                                std::string_view attendu, std::string_view reponse) {
+TjugementChamp verifierFormuleTableur(int genre, const std::string& prefixe,
+                                      std::string_view attendu, std::string_view reponse) {
     std::string t = nombres::majuscules(nombres::supprimerBlancs(reponse));
     if (!commencePar(t, "=")) {
-        return refuser(d, Tverdict::illisible, {prefixe + "doit commencer par le signe \"$g=$N\""});
+        return refuser(Tverdict::illisible, {prefixe + "doit commencer par le signe \"$g=$N\""});
     }
     t.erase(0, 1);
 
     if (const Tfonction* f = fonctionDuGenre(genre)) {
         const std::string debut = std::string(f->nom) + "(";
         if (!commencePar(t, debut)) {
-            return refuser(
-                d, Tverdict::illisible,
-                {prefixe + "doit commencer par : \"$g= " + std::string(f->nom) + " ($N\""});
+            return refuser(Tverdict::illisible, {prefixe + "doit commencer par : \"$g= " +
+                                                 std::string(f->nom) + " ($N\""});
         }
         t.erase(0, debut.size());
         if (t.empty() || t.back() != ')') {
-            return refuser(d, Tverdict::illisible, {prefixe + "doit se terminer par  \"$g)$N\""});
+            return refuser(Tverdict::illisible, {prefixe + "doit se terminer par  \"$g)$N\""});
         }
         t.pop_back();
         if (t.size() != 5 || t[2] != ':') {
-            return refuser(d, Tverdict::illisible,
+            return refuser(Tverdict::illisible,
                            {"Indiquer pour la fonction " + std::string(f->nom) +
                                 " le nom de la première cellule",
                             "puis le caractère \"$g:$N\" puis le nom de la dernière cellule.",
@@ -74,7 +72,7 @@ Tverdict verifierFormuleTableur(TdonneesCommunes& d, int genre, const std::strin
         }
     } else if (genre == formuleOperation) {
         if (t.size() != 5 || std::string_view("*+-/").find(t[2]) == std::string_view::npos) {
-            return refuser(d, Tverdict::illisible,
+            return refuser(Tverdict::illisible,
                            {"Indiquer le nom d'une cellule, puis un opérateur parmi  $g+  -  $e  "
                             "/$N  ",
                             "puis le nom de la deuxième cellule.", aideCellule1, aideCellule2});
@@ -82,12 +80,13 @@ Tverdict verifierFormuleTableur(TdonneesCommunes& d, int genre, const std::strin
     }
     const std::string_view lu = t;
     if (lu.size() != 5 || !estCellule(lu.substr(0, 2)) || !estCellule(lu.substr(3, 2))) {
-        return refuser(d, Tverdict::illisible, {aideCellule1, aideCellule2});
+        return refuser(Tverdict::illisible, {aideCellule1, aideCellule2});
     }
     if (genre == formuleOperation) {
-        return attendu.find(lu) != std::string_view::npos ? Tverdict::exact : Tverdict::faux;
+        return verdictSeul(attendu.find(lu) != std::string_view::npos ? Tverdict::exact
+                                                                      : Tverdict::faux);
     }
-    return lu == attendu ? Tverdict::exact : Tverdict::faux;
+    return verdictSeul(lu == attendu ? Tverdict::exact : Tverdict::faux);
 }
 
-} // namespace verificateurs
+} // namespace jugement

@@ -4,12 +4,10 @@
 // (valeur, puis écriture développée, réduite, factorisée ou simplifiée) et le message qui
 // explique chaque refus.
 
-#include "analysis/jugement/verdict.h"
+#include "analysis/jugement/jugement.h"
 
-struct TdonneesCommunes;
+namespace jugement {
 
-namespace verificateurs {
+TjugementChamp verifierExpression(const TchampAJuger& champ);
 
-Tverdict verifierExpression(TdonneesCommunes& d, int a);
-
-} // namespace verificateurs
+} // namespace jugement

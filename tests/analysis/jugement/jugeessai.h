@@ -1,14 +1,11 @@
 #pragma once
 
-// Banc d'essai des correcteurs : un enregistrement sans fenêtre (contrôles, zones,
-// plateforme scriptée) dont on remplit le champ 1 (ou a) avant de le faire juger par
-// jugerChamp, les vrais correcteurs inscrits. Les messages sont relus dans la zone de la
-// solution.
+// Banc d'essai du jugement d'un champ : un cas de table (genre, attendu, réponse…) décrit le
+// champ, jugement::jugerChamp le juge, et l'on compare verdict, lignes et refus.
 
-#include "core/donneescommunes.h"
-#include "core/plateforme/plateformescriptee.h"
-#include "core/plateforme/sansfenetre.h"
+#include "analysis/jugement/jugement.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,23 +29,16 @@ struct CasChamp {
 struct Tjugement {
     int verdict = 0;
     std::vector<std::string> messages;
-    // Bips « question » : un par verdict 6 ou 9 donné par un correcteur.
+    // Bips « question » : un par verdict 6 ou 9 refusé par un correcteur (avec l'image
+    // « incorrecte »).
     int bipsIncorrect = 0;
+    std::optional<double> valeurLue;
 };
 
+// Juge le champ a du cas : le champ 1 par défaut, sinon le dernier des nombreChamps champs.
 class JugeEssai {
 public:
-    JugeEssai();
-    ~JugeEssai();
-
-    // Juge le champ a (le champ 1 par défaut, sinon le dernier des nombreChamps champs).
     Tjugement juger(const CasChamp& cas);
-    TdonneesCommunes& donnees() { return d_; }
-
-private:
-    TsansFenetre monde_;
-    TdonneesCommunes& d_ = monde_.d;
-    TplateformeScriptee& plateforme_ = monde_.plateforme;
 };
 
 // Nom d'un cas pour INSTANTIATE_TEST_SUITE_P.

@@ -3,14 +3,12 @@
 // Vérification d'une formule de tableur tapée par l'élève : « =SOMME(A1:A5) », « =MAX(B2:B9) »,
 // « =MIN(…) », « =MEDIANE(…) » ou « =A1*B1 » (une cellule, un opérateur, une cellule).
 
-#include "analysis/jugement/verdict.h"
+#include "analysis/jugement/jugement.h"
 
 #include <string>
 #include <string_view>
 
-struct TdonneesCommunes;
-
-namespace verificateurs {
+namespace jugement {
 
 // Genres de formule : la fonction attendue, ou une opération entre deux cellules.
 inline constexpr int formuleSomme = 1;
@@ -23,7 +21,7 @@ inline constexpr int formuleMediane = 5;
 // et ses lignes d'aide, écrites après le début de message prefixe. Ensuite la plage lue
 // doit être attendu (fonctions) ou figurer dans attendu (opération, qui peut énumérer
 // plusieurs formules acceptées) : verdict 1, sinon 3.
-Tverdict verifierFormuleTableur(TdonneesCommunes& d, int genre, const std::string& prefixe,
-                                std::string_view attendu, std::string_view reponse);
+TjugementChamp verifierFormuleTableur(int genre, const std::string& prefixe,
+                                      std::string_view attendu, std::string_view reponse);
 
-} // namespace verificateurs
+} // namespace jugement

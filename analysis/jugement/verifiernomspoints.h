@@ -4,12 +4,10 @@
 // trois points distincts ou les quatre sommets d'un quadrilatère, pris parmi les points de
 // la figure (lettresPoints).
 
-#include "analysis/jugement/verdict.h"
+#include "analysis/jugement/jugement.h"
 
-struct TdonneesCommunes;
+namespace jugement {
 
-namespace verificateurs {
+TjugementChamp verifierNomsPoints(const TchampAJuger& champ);
 
-Tverdict verifierNomsPoints(TdonneesCommunes& d, int a);
-
-} // namespace verificateurs
+} // namespace jugement

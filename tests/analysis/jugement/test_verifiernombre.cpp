@@ -2,14 +2,14 @@
 // angles), vrai ou faux, oui ou non, durées et formules de tableur.
 
 #include "analysis/jugement/genresreponse.h"
-#include "core/verificateurs/lectureduree.h"
-#include "tests/core/verificateurs/jugeessai.h"
+#include "analysis/jugement/lectureduree.h"
+#include "tests/analysis/jugement/jugeessai.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using namespace verificateurs;
+using namespace jugement;
 
 const std::string simplifiable = "Réponse simplifiable";
 const std::string peutEtreSimplifiee = "La réponse peut être simplifiée.";
@@ -328,10 +328,22 @@ TEST(Duree, LectureDesParties) {
     EXPECT_FALSE(lireDuree("h").lisible);
 }
 
-TEST(Duree, ValeurDonneeEcrite) {
+TEST(Duree, ValeurLueRendue) {
     JugeEssai juge;
-    juge.juger(CasChamp{"", TgenreReponse::duree, "", 60, "1 min", 1, {}});
-    EXPECT_DOUBLE_EQ(juge.donnees().valeurDonnee[1], 60);
+    const Tjugement j = juge.juger(CasChamp{"", TgenreReponse::duree, "", 60, "1 min", 1, {}});
+    ASSERT_TRUE(j.valeurLue.has_value());
+    EXPECT_DOUBLE_EQ(*j.valeurLue, 60);
+}
+
+// Le nombre lu est rendu même quand son écriture est refusée ; un texte illisible n'en rend
+// aucun.
+TEST(Nombre, ValeurLueMemeRefusee) {
+    JugeEssai juge;
+    const Tjugement refuse = juge.juger(CasChamp{"", TgenreReponse::entier, "", 2, "3/2", 6, {}});
+    ASSERT_TRUE(refuse.valeurLue.has_value());
+    EXPECT_DOUBLE_EQ(*refuse.valeurLue, 1.5);
+    EXPECT_FALSE(juge.juger(CasChamp{"", TgenreReponse::nombre, "", 2, "deux", 6, {}})
+                     .valeurLue.has_value());
 }
 
 } // namespace

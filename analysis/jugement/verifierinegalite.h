@@ -3,13 +3,11 @@
 // Les correcteurs des inégalités (« x<3 », « x>=-1/2 ») et des encadrements
 // (« 1,4<rac(2)<1,5 », « 3<=x<4 »).
 
-#include "analysis/jugement/verdict.h"
+#include "analysis/jugement/jugement.h"
 
 #include <string_view>
 
-struct TdonneesCommunes;
-
-namespace verificateurs {
+namespace jugement {
 
 // Signe d'inégalité au début d'un texte : 1 « < », 2 « <= », 3 « > », 4 « >= », 0 aucun ;
 // longueur est le nombre de caractères du signe.
@@ -19,7 +17,7 @@ struct SigneInegalite {
 };
 SigneInegalite signeInegalite(std::string_view texte);
 
-Tverdict verifierInegalite(TdonneesCommunes& d, int a);
-Tverdict verifierEncadrement(TdonneesCommunes& d, int a);
+TjugementChamp verifierInegalite(const TchampAJuger& champ);
+TjugementChamp verifierEncadrement(const TchampAJuger& champ);
 
-} // namespace verificateurs
+} // namespace jugement

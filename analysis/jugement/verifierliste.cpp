@@ -1,17 +1,13 @@
-#include "core/verificateurs/verifierliste.h"
+#include "analysis/jugement/verifierliste.h"
 
 #include "analysis/expressions/solutions.h"
-#include "analysis/jugement/genresreponse.h"
-#include "analysis/jugement/verdict.h"
-#include "core/donneescommunes.h"
-#include "core/exercice/verdicts.h"
-#include "core/verificateurs/messagesverdict.h"
+#include "analysis/jugement/messages.h"
 
 #include <cmath>
 #include <memory>
 #include <string>
 
-namespace verificateurs {
+namespace jugement {
 
 namespace {
 
@@ -22,20 +18,21 @@ bool differentes(const Tsolution& a, const Tsolution& b, double tolerance) {
     return !(std::abs(a.valeur - b.valeur) <= tolerance);
 }
 
-Tverdict jugerCoordonnees(TdonneesCommunes& d, int a, const TlisteSolutions& eleve,
-                          const TlisteSolutions& attendue, double tolerance) {
-    const std::string& point = d.lettresPermises[a].texte();
+TjugementChamp jugerCoordonnees(const TchampAJuger& c, const TlisteSolutions& eleve,
+                                const TlisteSolutions& attendue, double tolerance) {
+    const std::string& point = c.lettres;
+    TjugementChamp j = verdictSeul(Tverdict::faux);
     const bool abscisse = differentes(eleve.solutions[1], attendue.solutions[1], tolerance);
     const bool ordonnee = eleve.nombreSolutions >= 2 &&
                           differentes(eleve.solutions[2], attendue.solutions[2], tolerance);
     if (abscisse && ordonnee) {
-        ecrireMessages(d, {"Les coordonnées de " + point + " sont fausses."});
+        ajouterLignes(j, {"Les coordonnées de " + point + " sont fausses."});
     } else if (ordonnee) {
-        ecrireMessages(d, {"L'ordonnée de " + point + " est fausse."});
+        ajouterLignes(j, {"L'ordonnée de " + point + " est fausse."});
     } else if (abscisse) {
-        ecrireMessages(d, {"L'abscisse de " + point + " est fausse."});
+        ajouterLignes(j, {"L'abscisse de " + point + " est fausse."});
     }
-    return Tverdict::faux;
+    return j;
 }
 
 } // namespace
@@ -49,57 +46,57 @@ bool valeurSimplifiable(const Tsolution& eleve, const Tsolution& attendue) {
            (eleve.forme == Tsolution::expression && attendueDecimaleOuFraction);
 }
 
-Tverdict verifierListe(TdonneesCommunes& d, int a) {
-    const TgenreReponse code = d.typeReponse[a];
+TjugementChamp verifierListe(const TchampAJuger& c) {
+    const TgenreReponse code = c.genre;
     const bool trier = code == TgenreReponse::solutions || code == TgenreReponse::valeursAnnoncees;
     const auto attendue = std::make_unique<TlisteSolutions>();
     const auto eleve = std::make_unique<TlisteSolutions>();
-    analexpr::lireListeSolutions(*attendue, d.reponseAttendue[a], trier);
-    analexpr::lireListeSolutions(*eleve, d.reponseDonnee[a], trier);
-    const std::string p = libelleReponse(d, a);
+    analexpr::lireListeSolutions(*attendue, c.attendu, trier);
+    analexpr::lireListeSolutions(*eleve, c.reponse, trier);
+    const std::string p = libelleReponse(c);
 
     if (attendue->etatListe != 0 || attendue->doublon) {
-        ecrireMessages(d, {expressionProfIncorrecte});
-        return Tverdict::illisible;
+        return attenduIncorrect();
     }
     if (eleve->etatListe != 0) {
-        return refuser(d, Tverdict::illisible, {p + "n'a pas été comprise."});
+        return refuser(Tverdict::illisible, {p + "n'a pas été comprise."});
     }
     if (code == TgenreReponse::solutions && eleve->doublon) {
-        return refuser(d, Tverdict::illisible, {p + "contient une solution en double."});
+        return refuser(Tverdict::illisible, {p + "contient une solution en double."});
     }
     if (eleve->nombreSolutions != attendue->nombreSolutions) {
         if (code == TgenreReponse::solutions) {
-            return Tverdict::faux;
+            return verdictSeul(Tverdict::faux);
         }
         return refuser(
-            d, Tverdict::illisible,
+            Tverdict::illisible,
             {p + "doit contenir " + std::to_string(attendue->nombreSolutions) + " valeurs."});
     }
     if (eleve->nombreSolutions == 0) {
-        return Tverdict::exact;
+        return verdictSeul(Tverdict::exact);
     }
 
-    const double tolerance = d.precision[a] == 0 ? 1e-9 : std::abs(d.precision[a]);
+    const double tol = tolerance(c);
     for (int h = 1; h <= eleve->nombreSolutions; ++h) {
-        if (!differentes(eleve->solutions[h], attendue->solutions[h], tolerance)) {
+        if (!differentes(eleve->solutions[h], attendue->solutions[h], tol)) {
             continue;
         }
-        if (code == TgenreReponse::valeursOrdonnees) {
-            ecrireMessages(d, {"La valeur numéro " + std::to_string(h) + " de l" + p.substr(1) +
-                               "est fausse."});
-        } else if (code == TgenreReponse::coordonnees) {
-            return jugerCoordonnees(d, a, *eleve, *attendue, tolerance);
+        if (code == TgenreReponse::coordonnees) {
+            return jugerCoordonnees(c, *eleve, *attendue, tol);
         }
-        return Tverdict::faux;
+        TjugementChamp j = verdictSeul(Tverdict::faux);
+        if (code == TgenreReponse::valeursOrdonnees) {
+            ajouterLignes(j, {"La valeur numéro " + std::to_string(h) + " de l" + p.substr(1) +
+                              "est fausse."});
+        }
+        return j;
     }
     for (int h = 1; h <= eleve->nombreSolutions; ++h) {
         if (valeurSimplifiable(eleve->solutions[h], attendue->solutions[h])) {
-            return refuser(d, Tverdict::malEcrit,
-                           {reponseSimplifiable, p + "peut être simplifiée."});
+            return refuser(Tverdict::malEcrit, {reponseSimplifiable, p + "peut être simplifiée."});
         }
     }
-    return Tverdict::exact;
+    return verdictSeul(Tverdict::exact);
 }
 
-} // namespace verificateurs
+} // namespace jugement

@@ -1,4 +1,4 @@
-#include "core/verificateurs/listeentiers.h"
+#include "analysis/jugement/listeentiers.h"
 
 #include "analysis/nombres/arithmetique.h"
 #include "analysis/nombres/lecturenombre.h"
@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-namespace verificateurs {
+namespace jugement {
 
 namespace {
 
@@ -145,4 +145,4 @@ TverificationEntiers verifierRestesEuclide(std::string_view texte, std::int64_t 
     return {};
 }
 
-} // namespace verificateurs
+} // namespace jugement

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace verificateurs {
+namespace jugement {
 
 // Codes rendus (0 : juste).
 inline constexpr int listeJuste = 0;
@@ -49,4 +49,4 @@ TverificationEntiers verifierDiviseursCommuns(std::string_view texte, std::int64
 TverificationEntiers verifierPgcd(std::string_view texte, std::int64_t a, std::int64_t b);
 TverificationEntiers verifierRestesEuclide(std::string_view texte, std::int64_t a, std::int64_t b);
 
-} // namespace verificateurs
+} // namespace jugement

@@ -4,13 +4,11 @@
 // faux, oui ou non, durées, formules de tableur, et tout genre de réponse sans correcteur
 // propre, jugé comme un nombre à la tolérance près.
 
-#include "analysis/jugement/verdict.h"
+#include "analysis/jugement/jugement.h"
 
-struct TdonneesCommunes;
+namespace jugement {
 
-namespace verificateurs {
+// Juge le champ ; valeurLue reçoit le nombre lu.
+TjugementChamp verifierNombre(const TchampAJuger& champ);
 
-// Juge le champ a ; valeurDonnee[a] reçoit le nombre lu.
-Tverdict verifierNombre(TdonneesCommunes& d, int a);
-
-} // namespace verificateurs
+} // namespace jugement

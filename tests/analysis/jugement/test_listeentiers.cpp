@@ -1,6 +1,6 @@
 // Listes d'entiers des exercices de divisibilité : lecture et les quatre vérifications.
 
-#include "core/verificateurs/listeentiers.h"
+#include "analysis/jugement/listeentiers.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace verificateurs;
+using namespace jugement;
 
 struct CasListe {
     const char* nom;

@@ -1,18 +1,15 @@
-#include "core/verificateurs/verifiernomspoints.h"
+#include "analysis/jugement/verifiernomspoints.h"
 
-#include "analysis/jugement/genresreponse.h"
-#include "analysis/jugement/verdict.h"
+#include "analysis/jugement/messages.h"
 #include "analysis/texte/chaines.h"
 #include "analysis/texte/texteutf8.h"
-#include "core/donneescommunes.h"
-#include "core/verificateurs/messagesverdict.h"
 
 #include <algorithm>
 #include <array>
 #include <set>
 #include <string>
 
-namespace verificateurs {
+namespace jugement {
 
 namespace {
 
@@ -35,16 +32,16 @@ constexpr std::array nomsDemandes{
 
 } // namespace
 
-Tverdict verifierNomsPoints(TdonneesCommunes& d, int a) {
-    const TgenreReponse code = d.typeReponse[a];
+TjugementChamp verifierNomsPoints(const TchampAJuger& c) {
+    const TgenreReponse code = c.genre;
     const std::u32string noms = texteutf8::versPointsDeCode(
-        nombres::supprimerCaracteres(nombres::supprimerBlancs(d.reponseDonnee[a]), "()[]"));
-    const std::u32string connus = texteutf8::versPointsDeCode(d.lettresPoints);
-    const std::string incorrecte = libelleReponse(d, a) + "est incorrecte.";
+        nombres::supprimerCaracteres(nombres::supprimerBlancs(c.reponse), "()[]"));
+    const std::u32string connus = texteutf8::versPointsDeCode(c.lettresPoints);
+    const std::string incorrecte = libelleReponse(c) + "est incorrecte.";
 
-    for (char32_t c : noms) {
-        if (connus.find(c) == std::u32string::npos) {
-            return refuser(d, Tverdict::illisible,
+    for (char32_t nom : noms) {
+        if (connus.find(nom) == std::u32string::npos) {
+            return refuser(Tverdict::illisible,
                            {incorrecte, "Vous devez utiliser les noms de points connus."});
         }
     }
@@ -54,21 +51,21 @@ Tverdict verifierNomsPoints(TdonneesCommunes& d, int a) {
         const bool compte = noms.size() == demande->nombre;
         const bool distincts = std::set<char32_t>(noms.begin(), noms.end()).size() == noms.size();
         if (!compte || (demande->distincts && !distincts)) {
-            return refuser(d, Tverdict::illisible, {incorrecte, demande->aide});
+            return refuser(Tverdict::illisible, {incorrecte, demande->aide});
         }
     }
 
-    const std::u32string attendu = texteutf8::versPointsDeCode(d.reponseAttendue[a]);
-    for (char32_t c : noms) {
-        if (attendu.find(c) == std::u32string::npos) {
-            return Tverdict::faux;
+    const std::u32string attendu = texteutf8::versPointsDeCode(c.attendu);
+    for (char32_t nom : noms) {
+        if (attendu.find(nom) == std::u32string::npos) {
+            return verdictSeul(Tverdict::faux);
         }
     }
     if ((code == TgenreReponse::couplePoints || code == TgenreReponse::quadrilatere) &&
         attendu.find(noms) == std::u32string::npos) {
-        return Tverdict::faux;
+        return verdictSeul(Tverdict::faux);
     }
-    return Tverdict::exact;
+    return verdictSeul(Tverdict::exact);
 }
 
-} // namespace verificateurs
+} // namespace jugement

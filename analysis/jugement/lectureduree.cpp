@@ -1,11 +1,11 @@
-#include "core/verificateurs/lectureduree.h"
+#include "analysis/jugement/lectureduree.h"
 
 #include "analysis/nombres/lecturenombre.h"
 #include "analysis/texte/chaines.h"
 
 #include <string>
 
-namespace verificateurs {
+namespace jugement {
 
 namespace {
 
@@ -61,4 +61,4 @@ LectureDuree lireDuree(std::string_view texte) {
     return duree;
 }
 
-} // namespace verificateurs
+} // namespace jugement
