@@ -10,21 +10,16 @@
 #include "display/texte/textemarque.h"
 #include "exercises/inscriptionchapitres.h"
 #include "ui/fenetreprincipale.h"
+#include "ui/traductionqt.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     nombres::initialiserHasard();
-    QTranslator traduction;
-    if (traduction.load(QStringLiteral("qtbase_fr"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&traduction);
-    }
+    installerTraductionQt();
     installerResolveurCles(&identifiantDeCle);
     inscrireChapitres();
     inscrireIndex();
