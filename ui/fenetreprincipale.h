@@ -20,7 +20,6 @@
 class QLabel;
 class TInfoObj;
 class QLineEdit;
-class QPushButton;
 class QScrollArea;
 class QStackedWidget;
 class QStatusBar;

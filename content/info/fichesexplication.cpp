@@ -126,8 +126,8 @@ void dessinerExplication(Tcanevas& canevas, int fiche) {
         canevas.rectangle(28, 95, 159, 146);
         // Une ligne entre les deux mois, deux colonnes entre les valeurs.
         canevas.ligne(28, 120, 158, 120);
-        canevas.ligne(100, 95, 100, 145);
-        canevas.ligne(130, 95, 130, 145);
+        canevas.ligne(98, 95, 98, 145);
+        canevas.ligne(126, 95, 126, 145);
         ecrireLignes(canevas, indices);
         break;
     }
