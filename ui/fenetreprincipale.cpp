@@ -5,6 +5,7 @@
 #include "core/arbres/arbretheme.h"
 #include "core/controles/arbre.h"
 #include "core/controles/controlesfenetre.h"
+#include "core/controles/dispositionexercice.h"
 #include "core/donneescommunes.h"
 #include "core/exercice/bilan.h"
 #include "core/exercice/cases.h"
@@ -463,8 +464,10 @@ QWidget* TFenetrePrincipale::construirePageExercice() {
     titreExercice->setGeometry(0, 6, 780, 21);
     titreExercice->setFont(policeChapitre());
     colorer(titreExercice, creme);
-    TwidgetZone* zoneTexte = zoneLiee(enonce, &TdonneesCommunes::zoneEnonce, 780, 271, creme);
-    zoneTexte->move(0, 27);
+    TwidgetZone* zoneTexte =
+        zoneLiee(enonce, &TdonneesCommunes::zoneEnonce, rectangleTexteEnonce.largeur,
+                 rectangleTexteEnonce.hauteur, creme);
+    zoneTexte->move(rectangleTexteEnonce.gauche, rectangleTexteEnonce.haut);
     zoneTexte->peindre = [this](QPainter& peintre) {
         if (d_.zoneEnonce != nullptr) {
             dessinerZone(*d_.zoneEnonce, peintre);
@@ -507,6 +510,9 @@ QWidget* TFenetrePrincipale::construirePageExercice() {
 
     const int hautSolution = hauteurBarreOutils + hauteurEnonce + 4;
     const int hauteurSolution = hauteurFeuille - hautSolution - hauteurBarreEtat;
+    static_assert(hauteurFeuille - hauteurBarreOutils - hauteurEnonce - 4 - hauteurBarreEtat ==
+                      rectangleTexteSolution.hauteur &&
+                  largeurFeuille == rectangleTexteSolution.largeur);
     QWidget* solution = panneau(feuille, fondSolution);
     solution->setGeometry(0, hautSolution, largeurFeuille, hauteurSolution);
     zoneLiee(solution, &TdonneesCommunes::zoneSolution, largeurFeuille, hauteurSolution,

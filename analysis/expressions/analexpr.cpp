@@ -180,6 +180,10 @@ int Analyse::analyserBranche(std::size_t debut, std::size_t fin) {
             erreur(TcodeErreur::quotientProduit, debut + p);
         } else if (op.operateur == Tbranche::quotient && g.operateur == Tbranche::quotient) {
             erreur(TcodeErreur::quotientQuotient, debut + p);
+        } else if (op.operateur == Tbranche::puissance && g.operateur == Tbranche::puissance) {
+            // « a^b^c » : aucune lecture n'est évidente pour qui lit des mathématiques, l'élève
+            // doit écrire « (a^b)^c » ou « a^(b^c) ».
+            erreur(TcodeErreur::puissancesEnChaine, debut + p);
         } else if (op.operateur == Tbranche::puissance &&
                    !(d.entier && d.valeurEntiere >= 2 && d.valeurEntiere <= 9)) {
             erreur(TcodeErreur::exposant, debut + p + 1);

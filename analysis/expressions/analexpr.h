@@ -23,8 +23,8 @@ struct OperateurPrincipal {
 
 OperateurPrincipal operateurPrincipal(std::u32string_view morceau);
 
-// Prépare le texte pour la liste de lettres donnée (0 à 3 lettres ; une liste plus longue
-// garde ses trois premières lettres) et construit l'arbre. Ensuite erreur vaut 0 et les
+// Prépare le texte pour la liste de lettres donnée (0 à 6 lettres ; une liste plus longue
+// garde ses six premières lettres) et construit l'arbre. Ensuite erreur vaut 0 et les
 // attributs d'écriture sont posés, ou erreur tient la première erreur rencontrée. Une
 // expression constante est de plus évaluée (resultat, erreurCalcul).
 void analyserExpression(Texpression& expression, std::string_view texte, std::string_view lettres);

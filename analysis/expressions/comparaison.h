@@ -27,6 +27,7 @@ enum class TresultatComparaison : int {
     attendueIncorrecte = 16,    // l'expression attendue est mal écrite
     racineVariable = 17,        // racine d'une expression qui contient une lettre
     facteurReductible = 18,     // un facteur contient une somme réductible
+    puissancesEnChaine = 19,    // puissances enchaînées sans parenthèses (« x^2^3 »)
 };
 
 namespace analexpr {

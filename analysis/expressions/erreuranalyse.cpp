@@ -58,6 +58,12 @@ const std::vector<ErreurAnalyse>& tableErreursAnalyse() {
          TresultatComparaison::racineVariable,
          "rac(x)",
          "x"},
+        {TcodeErreur::puissancesEnChaine,
+         "est incorrecte\u00A0:",
+         {"Mettre des parenthèses, par exemple (x^2)^3."},
+         TresultatComparaison::puissancesEnChaine,
+         "x^2^3",
+         "x"},
     };
     return table;
 }

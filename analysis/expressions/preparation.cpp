@@ -4,6 +4,8 @@
 #include "analysis/texte/chaines.h"
 #include "analysis/texte/texteutf8.h"
 
+#include <array>
+
 namespace analexpr {
 
 namespace {
@@ -24,6 +26,33 @@ bool commenceUnFacteur(char32_t c) {
     return c == U'(' || estChiffreOuPoint(c) || estLettre(c) || estMarqueur(c);
 }
 
+// Signes qu'un clavier ou un texte copié donne à la place de ceux de la syntaxe des
+// réponses : chacun est lu comme ce que l'élève aurait tapé.
+struct Tsubstitution {
+    char32_t signe;
+    std::u32string_view par;
+};
+
+constexpr std::array<Tsubstitution, 6> signesTypographiques{{
+    {U'\u2212', U"-"},  // moins
+    {U'\u00D7', U"*"},  // multiplié
+    {U'\u00F7', U"/"},  // divisé
+    {U'\u00B3', U"^3"}, // cube
+    {U'\u2265', U">="}, // supérieur ou égal
+    {U'\u2264', U"<="}, // inférieur ou égal
+}};
+
+// Ajoute c à sortie, remplacé s'il est un signe typographique.
+void ajouterLu(std::u32string& sortie, char32_t c) {
+    for (const Tsubstitution& s : signesTypographiques) {
+        if (s.signe == c) {
+            sortie += s.par;
+            return;
+        }
+    }
+    sortie.push_back(c);
+}
+
 void remplacerPartout(std::u32string& texte, std::u32string_view motif, std::u32string_view par) {
     std::size_t depart = 0;
     while ((depart = texte.find(motif, depart)) != std::u32string::npos) {
@@ -40,9 +69,17 @@ std::u32string preparerTexte(std::string_view texte) {
         if (nombres::estBlanc(c)) {
             continue;
         }
-        resultat.push_back(c == U',' ? U'.' : c);
+        ajouterLu(resultat, c == U',' ? U'.' : c);
     }
     return resultat;
+}
+
+std::string remplacerSignesTypographiques(std::string_view texte) {
+    std::u32string resultat;
+    for (char32_t c : texteutf8::versPointsDeCode(texte)) {
+        ajouterLu(resultat, c);
+    }
+    return texteutf8::versUtf8(resultat);
 }
 
 int parenthesesDesequilibrees(std::u32string_view texte) {

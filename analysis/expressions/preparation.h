@@ -10,8 +10,13 @@
 
 namespace analexpr {
 
-// Le texte sans blancs, chaque « , » écrite « . ».
+// Le texte sans blancs, chaque « , » écrite « . » et chaque signe typographique remplacé.
 std::u32string preparerTexte(std::string_view texte);
+
+// Les signes qu'un clavier ou un texte copié donne à la place de ceux de la syntaxe :
+// « − » → « - », « × » → « * », « ÷ » → « / », « ³ » → « ^3 », « ≥ » → « >= »,
+// « ≤ » → « <= » ; le reste du texte ne change pas.
+std::string remplacerSignesTypographiques(std::string_view texte);
 
 // Position (en points de code) de la première parenthèse qui ne s'équilibre pas : une « ) »
 // sans sa « ( », ou la fin du texte pour une « ( » non fermée ; -1 si tout s'équilibre.

@@ -1,6 +1,7 @@
 #include "analysis/expressions/solutions.h"
 
 #include "analysis/expressions/analexpr.h"
+#include "analysis/expressions/preparation.h"
 #include "analysis/nombres/arithmetique.h"
 #include "analysis/nombres/lecturenombre.h"
 #include "analysis/texte/chaines.h"
@@ -14,8 +15,6 @@ namespace analexpr {
 
 namespace {
 
-constexpr std::size_t longueurElement = 40;
-
 std::int64_t entierDe(double x) {
     return std::abs(x) < 9e15 ? std::llround(x) : 0;
 }
@@ -24,15 +23,22 @@ std::int64_t entierDe(double x) {
 
 void analyserSolution(Tsolution& solution) {
     solution.simplifiable = false;
+    // Un élément trop long n'est jamais jugé sur son début : il est illisible.
+    solution.tropLong = texteutf8::longueur(solution.texte) > Tsolution::longueurMaximum;
+    if (solution.tropLong) {
+        solution.forme = Tsolution::illisible;
+        return;
+    }
+    const std::string texte = remplacerSignesTypographiques(solution.texte);
     const auto expression = std::make_unique<Texpression>();
-    analyserExpression(*expression, solution.texte, "");
+    analyserExpression(*expression, texte, "");
     if (expression->erreur != TcodeErreur::aucune || !expression->constante ||
         expression->erreurCalcul) {
         solution.forme = Tsolution::illisible;
         return;
     }
     solution.valeur = expression->resultat;
-    const nombres::LectureNombre lu = nombres::lireNombre(solution.texte);
+    const nombres::LectureNombre lu = nombres::lireNombre(texte);
     if (lu.estIllisible()) {
         solution.forme = Tsolution::expression;
         return;
@@ -49,7 +55,8 @@ void lireListeSolutions(TlisteSolutions& liste, std::string_view texte, bool tri
     liste.nombreSolutions = 0;
     liste.etatListe = 0;
     liste.doublon = false;
-    liste.texte = nombres::remplacerTout(nombres::supprimerBlancs(texte), ";;", ";");
+    liste.texte = nombres::remplacerTout(
+        nombres::supprimerBlancs(remplacerSignesTypographiques(texte)), ";;", ";");
     std::string reste = liste.texte;
     if (reste.empty() || reste == ";" || nombres::majuscules(reste) == "PASDESOLUTION") {
         return;
@@ -69,11 +76,10 @@ void lireListeSolutions(TlisteSolutions& liste, std::string_view texte, bool tri
         const std::size_t fin = reste.find(';', debut);
         Tsolution& s = liste.solutions[++liste.nombreSolutions];
         s = Tsolution{};
-        s.texte =
-            texteutf8::couper(std::string_view(reste).substr(debut, fin - debut), longueurElement);
+        s.texte = reste.substr(debut, fin - debut);
         analyserSolution(s);
         if (s.forme == Tsolution::illisible) {
-            liste.etatListe = 2;
+            liste.etatListe = s.tropLong ? TlisteSolutions::elementTropLong : 2;
             break;
         }
         debut = fin + 1;

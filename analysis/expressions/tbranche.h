@@ -12,6 +12,9 @@
 namespace analexpr {
 
 struct Tbranche {
+    // Nombre de lettres qu'une expression peut employer (les lettres 1 à 6).
+    static constexpr int lettresMaximum = 6;
+
     // Genres de nœud (champ operateur).
     enum Operateur : int {
         aucun = 0,
@@ -38,6 +41,8 @@ struct Tbranche {
     // Le morceau de texte préparé que le nœud représente (un nombre s'écrit avec virgule).
     std::string texte;
     double valeur = 0;
+    // Après une évaluation : borne de l'erreur d'arrondi de valeur, en epsilons des doubles.
+    double ampleur = 0;
 
     bool polynome = true;
     bool monome = true;
@@ -47,13 +52,13 @@ struct Tbranche {
     bool sommeNumerique = false;
     bool avecRacine = false;
     bool termeRationnel = false;
-    // Degré en chaque lettre, indices 1 à 3 (l'indice 0 ne sert pas).
-    std::array<int, 4> degres{};
+    // Degré en chaque lettre, indices 1 à lettresMaximum (l'indice 0 ne sert pas).
+    std::array<int, lettresMaximum + 1> degres{};
     int nombreFacteurs = 0;
     bool constante = true;
     bool entier = false;
     std::int64_t valeurEntiere = 0;
-    // Pour une lettre, son rang (1 à 3) dans la liste des lettres permises ; 0 sinon.
+    // Pour une lettre, son rang (1 à 6) dans la liste des lettres permises ; 0 sinon.
     int variable = 0;
 };
 

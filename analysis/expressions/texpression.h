@@ -15,22 +15,24 @@ namespace analexpr {
 
 struct Texpression {
     static constexpr int branchesMaximum = 50;
-    static constexpr int lettresMaximum = 3;
+    static constexpr int lettresMaximum = Tbranche::lettresMaximum;
 
     std::string texte;
     int nombreBranches = 0;
     int nombreFacteurs = 0;
     // Nœuds 1 à 50 (l'indice 0 ne sert pas).
     std::array<Tbranche, branchesMaximum + 1> branches{};
-    // Longueur de la liste de lettres donnée (elle peut dépasser 3 ; seules les trois
+    // Longueur de la liste de lettres donnée (elle peut dépasser 6 ; seules les six
     // premières lettres sont gardées).
     int nombreLettres = 0;
     std::string lettres;
-    // Valeurs des lettres 1 à 3 pour l'évaluation (l'indice 0 ne sert pas).
+    // Valeurs des lettres 1 à 6 pour l'évaluation (l'indice 0 ne sert pas).
     std::array<double, lettresMaximum + 1> valeursLettres{};
     // Valeur de la racine après la dernière évaluation réussie ; NaN après un échec, pour
     // qu'aucune valeur ancienne ne reste en place.
     double resultat = 0;
+    // Borne de l'erreur d'arrondi de resultat, en epsilons des doubles (NaN après un échec).
+    double ampleur = 0;
     bool erreurCalcul = false;
     // Code d'erreur d'analyse (aucune : texte lu) et position (en points de code dans le
     // texte préparé) où elle a été trouvée, -1 sans erreur.
@@ -44,7 +46,7 @@ struct Texpression {
     bool sommeReductible = false;
     bool decimalOuFraction = false;
 
-    // Nombre de lettres réellement utilisables (au plus 3).
+    // Nombre de lettres réellement utilisables (au plus 6).
     int lettresUtiles() const {
         return nombreLettres < lettresMaximum ? nombreLettres : lettresMaximum;
     }

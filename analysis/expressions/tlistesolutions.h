@@ -2,7 +2,8 @@
 
 // Une liste d'au plus 10 valeurs numériques tapées comme une seule réponse, séparées par
 // « ; », ou « pas de solution » (liste vide). etatListe vaut 2 quand la liste a plus de
-// 10 éléments ou un élément illisible ; les éléments lus jusque-là restent.
+// 10 éléments ou un élément illisible, 3 quand un élément est trop long ; les éléments lus
+// jusque-là restent.
 
 #include "analysis/expressions/tsolution.h"
 
@@ -13,6 +14,8 @@ namespace analexpr {
 
 struct TlisteSolutions {
     static constexpr int solutionsMaximum = 10;
+    // etatListe d'une liste dont un élément dépasse Tsolution::longueurMaximum.
+    static constexpr int elementTropLong = 3;
 
     std::string texte;
     // Éléments 1 à 10 (l'indice 0 ne sert pas).

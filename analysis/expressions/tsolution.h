@@ -3,6 +3,7 @@
 // Un élément d'une liste de solutions tapée par l'élève (« 2 ; -3 », « 1/2;rac(2) ») : son
 // texte, sa valeur, sa forme d'écriture et s'il peut être simplifié.
 
+#include <cstddef>
 #include <string>
 
 namespace analexpr {
@@ -19,11 +20,16 @@ struct Tsolution {
         expression = 10
     };
 
-    // Le texte tel que tapé, sans blancs (40 caractères au plus).
+    // Longueur au-delà de laquelle un élément est illisible (en caractères).
+    static constexpr std::size_t longueurMaximum = 40;
+
+    // Le texte tel que tapé, sans blancs.
     std::string texte;
     double valeur = 0;
     int forme = illisible;
     bool simplifiable = false;
+    // Le texte dépasse longueurMaximum : il est illisible, jamais coupé.
+    bool tropLong = false;
 };
 
 } // namespace analexpr

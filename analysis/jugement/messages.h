@@ -13,6 +13,9 @@ namespace jugement {
 
 inline constexpr std::string_view reponseSimplifiable = "Réponse simplifiable";
 inline constexpr std::string_view expressionProfIncorrecte = "Expression prof incorrecte !!!";
+// Suit « La réponse » quand un élément de liste ou une borne dépasse 40 caractères.
+inline constexpr std::string_view valeurTropLongue =
+    "contient une valeur trop longue (plus de 40 caractères).";
 
 // « La réponse » suivi d'une espace avec un seul champ, sinon de « $g » + la lettre du
 // champ (a, b ou c) + « $N », entre deux espaces doubles.

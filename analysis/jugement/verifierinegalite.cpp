@@ -1,5 +1,6 @@
 #include "analysis/jugement/verifierinegalite.h"
 
+#include "analysis/expressions/preparation.h"
 #include "analysis/expressions/solutions.h"
 #include "analysis/jugement/messages.h"
 #include "analysis/jugement/verifierliste.h"
@@ -16,15 +17,31 @@ namespace {
 
 using analexpr::Tsolution;
 
-// Une borne lue par le lecteur des éléments de liste ; nullopt si elle est illisible.
+// Une borne lue par le lecteur des éléments de liste ; nullopt si elle est illisible (trop
+// longue comprise : elle n'est jamais jugée sur son début).
 std::optional<Tsolution> lireBorne(std::string_view texte) {
     Tsolution borne;
-    borne.texte = texteutf8::couper(texte, 40);
+    borne.texte = std::string(texte);
     analexpr::analyserSolution(borne);
     if (borne.forme == Tsolution::illisible) {
         return std::nullopt;
     }
     return borne;
+}
+
+bool tropLongue(std::string_view borne) {
+    return texteutf8::longueur(borne) > Tsolution::longueurMaximum;
+}
+
+// La ligne d'une borne illisible : trop longue, ou pas comprise.
+std::string borneIllisible(const std::string& prefixe, std::string_view borne) {
+    return prefixe + (tropLongue(borne) ? std::string(valeurTropLongue) : "n'a pas été comprise.");
+}
+
+// La réponse sans blancs, les signes d'un clavier ou d'un texte copié (« ≤ », « − »…) lus
+// comme ceux de la syntaxe.
+std::string reponseLue(std::string_view reponse) {
+    return nombres::supprimerBlancs(analexpr::remplacerSignesTypographiques(reponse));
 }
 
 bool loin(const Tsolution& a, const Tsolution& b, double tol) {
@@ -98,7 +115,7 @@ SigneInegalite signeInegalite(std::string_view texte) {
 TjugementChamp verifierInegalite(const TchampAJuger& c) {
     const TgenreReponse code = c.genre;
     const std::string e = nombres::supprimerBlancs(c.attendu);
-    const std::string p = nombres::supprimerBlancs(c.reponse);
+    const std::string p = reponseLue(c.reponse);
     const std::string prefixe = libelleReponse(c);
 
     const std::size_t coupeAttendue = positionSigne(e, false);
@@ -133,9 +150,10 @@ TjugementChamp verifierInegalite(const TchampAJuger& c) {
     if (signeEleve.signe == 0) {
         return refuser(Tverdict::illisible, {commencer});
     }
-    const auto borneEleve = lireBorne(resteEleve.substr(signeEleve.longueur));
+    const std::string_view texteBorne = resteEleve.substr(signeEleve.longueur);
+    const auto borneEleve = lireBorne(texteBorne);
     if (!borneEleve) {
-        return refuser(Tverdict::illisible, {prefixe + "n'a pas été comprise."});
+        return refuser(Tverdict::illisible, {borneIllisible(prefixe, texteBorne)});
     }
     if (signeEleve.signe != signeAttendu.signe || loin(*borneEleve, *borneAttendue, tolerance(c))) {
         return verdictSeul(Tverdict::faux);
@@ -156,7 +174,7 @@ TjugementChamp verifierEncadrement(const TchampAJuger& c) {
         return attenduIncorrect();
     }
 
-    const std::string p = nombres::supprimerBlancs(c.reponse);
+    const std::string p = reponseLue(c.reponse);
     // Un signe « > » est signalé, mais la lecture continue pour dire aussi ce qui suit ; le
     // refus (image et bip) n'est donné qu'une fois.
     TjugementChamp refus = verdictSeul(Tverdict::illisible);
@@ -174,7 +192,8 @@ TjugementChamp verifierEncadrement(const TchampAJuger& c) {
     const auto inf = lireBorne(eleve->inferieure);
     const auto sup = lireBorne(eleve->superieure);
     if (!inf || !sup) {
-        ajouterLignes(refus, {prefixe + "n'a pas été comprise."});
+        ajouterLignes(refus,
+                      {borneIllisible(prefixe, inf ? eleve->superieure : eleve->inferieure)});
         return refus;
     }
     if (superieur) {

@@ -58,6 +58,9 @@ TjugementChamp verifierListe(const TchampAJuger& c) {
     if (attendue->etatListe != 0 || attendue->doublon) {
         return attenduIncorrect();
     }
+    if (eleve->etatListe == TlisteSolutions::elementTropLong) {
+        return refuser(Tverdict::illisible, {p + std::string(valeurTropLongue)});
+    }
     if (eleve->etatListe != 0) {
         return refuser(Tverdict::illisible, {p + "n'a pas été comprise."});
     }

@@ -1,5 +1,6 @@
 #include "analysis/jugement/verifiernombre.h"
 
+#include "analysis/expressions/preparation.h"
 #include "analysis/jugement/formuletableur.h"
 #include "analysis/jugement/lectureduree.h"
 #include "analysis/jugement/messages.h"
@@ -138,7 +139,8 @@ TjugementChamp jugerNombreSimple(const TchampAJuger& c, std::string_view r) {
 
 TjugementChamp verifierNombre(const TchampAJuger& c) {
     const TgenreReponse code = c.genre;
-    std::string r = c.reponse;
+    // Les signes d'un clavier ou d'un texte copié (« −3 », « 3÷4 ») valent ceux de la syntaxe.
+    std::string r = analexpr::remplacerSignesTypographiques(c.reponse);
     if (code == TgenreReponse::angle180 || code == TgenreReponse::angle360) {
         r = nombres::rognerBlancs(r);
         if (r.size() >= degre.size() &&

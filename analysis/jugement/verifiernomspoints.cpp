@@ -30,12 +30,25 @@ constexpr std::array nomsDemandes{
                   "Elle devrait se composer de quatre noms de points."},
 };
 
+// Les noms sans la notation qui les entoure : « [AB] » (segment), « (AB) » (droite) ou
+// « [AB) » (demi-droite), autour du nom entier seulement. Un crochet ou une parenthèse
+// placé ailleurs reste, et n'est le nom d'aucun point.
+std::u32string sansNotation(std::u32string s) {
+    constexpr std::u32string_view signes = U"()[]";
+    if (s.size() >= 3 && (s.front() == U'[' || s.front() == U'(') &&
+        (s.back() == U']' || s.back() == U')') && !(s.front() == U'(' && s.back() == U']') &&
+        s.substr(1, s.size() - 2).find_first_of(signes) == std::u32string::npos) {
+        return s.substr(1, s.size() - 2);
+    }
+    return s;
+}
+
 } // namespace
 
 TjugementChamp verifierNomsPoints(const TchampAJuger& c) {
     const TgenreReponse code = c.genre;
-    const std::u32string noms = texteutf8::versPointsDeCode(
-        nombres::supprimerCaracteres(nombres::supprimerBlancs(c.reponse), "()[]"));
+    const std::u32string noms =
+        sansNotation(texteutf8::versPointsDeCode(nombres::supprimerBlancs(c.reponse)));
     const std::u32string connus = texteutf8::versPointsDeCode(c.lettresPoints);
     const std::string incorrecte = libelleReponse(c) + "est incorrecte.";
 

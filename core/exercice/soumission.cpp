@@ -389,9 +389,8 @@ void reessayer(TdonneesCommunes& d) {
     montrer(d.BoutonReessayer, false);
     montrer(d.BoutonCorrection, true);
     rendreModifiables(d, true);
-    if (d.codeChapitre == 13 || d.codeChapitre == 15) {
-        reprendreEnonce(d);
-    }
+    // Seuls les exercices qui en ont une restaurent leur énoncé (reprise nulle ailleurs).
+    reprendreEnonce(d);
     effacerSolution(d);
     redessinerZonesExercice(d);
     if (d.nombreChamps > 0) {

@@ -176,6 +176,32 @@ void Tcanevas::ecrire(int x, int y, const QString& texte) {
     }
     peintre_.setPen(QPen(enQColor(couleurPolice_)));
     peintre_.drawText(QPoint(x, y + police.ascendante), texte);
+    if (emprise_ != nullptr) {
+        // L'encre des caractères, sans l'interligne de la cellule.
+        const QRect encre =
+            police.metriques.tightBoundingRect(texte).translated(x, y + police.ascendante);
+        *emprise_ |= encre;
+        if (encres_ != nullptr) {
+            for (qsizetype i = 0; i < texte.size(); ++i) {
+                const QRect c = police.metriques.tightBoundingRect(QString(texte[i]));
+                if (!c.isEmpty()) {
+                    encres_->push_back(
+                        c.translated(x + police.metriques.horizontalAdvance(texte.left(i)),
+                                     y + police.ascendante));
+                }
+            }
+        }
+    }
+}
+
+void Tcanevas::noter(int gauche, int haut, int droite, int bas) {
+    if (emprise_ != nullptr && droite > gauche && bas > haut) {
+        const QRect r(gauche, haut, droite - gauche, bas - haut);
+        *emprise_ |= r;
+        if (encres_ != nullptr) {
+            encres_->push_back(r);
+        }
+    }
 }
 
 void Tcanevas::definirCrayon(Tcouleur couleur, int largeur, Qt::PenStyle style) {
@@ -225,6 +251,12 @@ void Tcanevas::ligne(int x1, int y1, int x2, int y2) {
         return;
     }
     appliquerCrayon();
+    if (emprise_ != nullptr && styleCrayon_ != Qt::NoPen) {
+        // Le crayon épais déborde de sa moitié de chaque côté du trait.
+        const int demi = largeurCrayon_ / 2;
+        noter(std::min(x1, x2) - demi, std::min(y1, y2) - demi,
+              std::max(x1, x2) + largeurCrayon_ - demi, std::max(y1, y2) + largeurCrayon_ - demi);
+    }
     const int dx = x2 - x1;
     const int dy = y2 - y1;
     const int n = std::max(std::abs(dx), std::abs(dy));
@@ -274,6 +306,7 @@ void Tcanevas::rectangle(int gauche, int haut, int droite, int bas) {
     if (styleCrayon_ == Qt::NoPen) {
         return;
     }
+    noter(gauche, haut, droite, bas);
     appliquerCrayon();
     peintre_.setBrush(Qt::NoBrush);
     peintre_.drawRect(cadreTrait(gauche, haut, droite, bas));
@@ -284,6 +317,7 @@ void Tcanevas::rectangleArrondi(int gauche, int haut, int droite, int bas, int c
         return;
     }
     appliquerCrayon();
+    noter(gauche, haut, droite, bas);
     peintre_.setBrush(enQBrush(pinceauVide_, couleurPinceau_));
     peintre_.drawRoundedRect(cadreTrait(gauche, haut, droite, bas), coin / 2.0, coin / 2.0);
     peintre_.setBrush(Qt::NoBrush);
@@ -294,6 +328,7 @@ void Tcanevas::ellipse(int gauche, int haut, int droite, int bas) {
         return;
     }
     appliquerCrayon();
+    noter(gauche, haut, droite, bas);
     peintre_.setBrush(enQBrush(pinceauVide_, couleurPinceau_));
     peintre_.drawEllipse(cadreTrait(gauche, haut, droite, bas));
     peintre_.setBrush(Qt::NoBrush);
@@ -308,6 +343,7 @@ QRectF Tcanevas::cadreTrait(int gauche, int haut, int droite, int bas) const {
 
 void Tcanevas::remplir(int gauche, int haut, int droite, int bas, Tcouleur couleur) {
     if (droite > gauche && bas > haut) {
+        noter(gauche, haut, droite, bas);
         peintre_.fillRect(QRect(gauche, haut, droite - gauche, bas - haut), enQColor(couleur));
     }
 }

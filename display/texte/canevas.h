@@ -11,9 +11,11 @@
 #include "display/couleur.h"
 
 #include <QPainter>
+#include <QRect>
 #include <QString>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct PoliceMesuree;
 
@@ -56,6 +58,16 @@ public:
     void ellipse(int gauche, int haut, int droite, int bas);
     void remplir(int gauche, int haut, int droite, int bas, Tcouleur couleur);
 
+    // Mesure de ce qui est peint : tant qu'un rectangle est suivi, chaque texte et chaque
+    // forme tracés par ce canevas y ajoutent leur rectangle en pixels (encre des caractères
+    // dans la police courante, forme avec l'épaisseur du crayon). Nul : plus de suivi.
+    // `encres`, s'il est donné, reçoit en plus le rectangle de chaque caractère et de chaque
+    // forme, pour savoir si deux textes se touchent vraiment.
+    void suivreEmprise(QRect* emprise, std::vector<QRect>* encres = nullptr) {
+        emprise_ = emprise;
+        encres_ = encres;
+    }
+
     // Famille Qt qui sert un nom de police du programme.
     static QString familleDe(std::string_view nom);
     // Taille en pixels d'une police de tant de points à 96 points par pouce.
@@ -75,6 +87,7 @@ private:
     bool traitFinAgrandi() const;
     // Rectangle que suit le crayon pour border les pixels g..d−1 × h..b−1.
     QRectF cadreTrait(int gauche, int haut, int droite, int bas) const;
+    void noter(int gauche, int haut, int droite, int bas);
 
     QPainter& peintre_;
     std::string nom_ = "Times New Roman";
@@ -92,4 +105,6 @@ private:
     Qt::PenStyle styleCrayon_ = Qt::SolidLine;
     Tcouleur couleurPinceau_ = 0xFFFFFF;
     bool pinceauVide_ = true;
+    QRect* emprise_ = nullptr;
+    std::vector<QRect>* encres_ = nullptr;
 };

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -148,6 +149,21 @@ void dessinerZone(TzoneAffichage& zone, QPainter& peintre) {
             }
         }
     }
+}
+
+QRect emprisePeinte(TzoneAffichage& zone, int i, std::vector<QRect>* encres) {
+    QRect emprise;
+    TobjetZone* objet = zone.objet(i);
+    if (objet == nullptr) {
+        return emprise;
+    }
+    // Une image d'un pixel suffit : seul compte ce que le canevas note.
+    QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QPainter peintre(&image);
+    Tcanevas canevas(peintre);
+    canevas.suivreEmprise(&emprise, encres);
+    peindreObjet(*objet, canevas, zone);
+    return emprise;
 }
 
 void rafraichirZone(TzoneAffichage& zone) {

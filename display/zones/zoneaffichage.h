@@ -19,6 +19,7 @@
 
 class QImage;
 class QPainter;
+class QRect;
 struct TboitePeinture;
 
 struct TzoneAffichage {
@@ -60,6 +61,12 @@ void creerZone(TboitePeinture& boite, std::unique_ptr<TzoneAffichage>& zone);
 void libererZone(std::unique_ptr<TzoneAffichage>& zone);
 void viderZone(TzoneAffichage& zone);
 void dessinerZone(TzoneAffichage& zone, QPainter& peintre);
+// Rectangle en pixels de la zone que couvre l'objet i quand la zone se peint : l'objet est
+// peint seul, avec les mêmes polices et les mêmes mesures, sur un canevas qui note ce qu'il
+// trace. Vide pour un objet caché, indéfini, absent, ou qui ne trace rien par le canevas
+// (images et traits de figure peints directement). `encres`, s'il est donné, reçoit les
+// rectangles de chaque caractère et de chaque forme peints.
+QRect emprisePeinte(TzoneAffichage& zone, int i, std::vector<QRect>* encres = nullptr);
 void rafraichirZone(TzoneAffichage& zone);
 void sourisZone(TzoneAffichage& zone, int x, int y, int action);
 int pointSousSouris(const TzoneAffichage& zone, int x, int y);

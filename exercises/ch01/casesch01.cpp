@@ -4,6 +4,7 @@
 #include "core/exercice/cases.h"
 #include "core/exercice/enonce.h"
 #include "exercises/ch01/exercicech01.h"
+#include "exercises/commun/serie.h"
 
 #include <algorithm>
 #include <iterator>

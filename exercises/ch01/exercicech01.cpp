@@ -30,7 +30,7 @@ constexpr ExerciceCh01 developpee(int index, const char* titre, int bareme, int 
 
 constexpr ExerciceCh01 factorisee(int index, const char* titre, int bareme, int page) {
     return {index, Famille::expression,       titre,          bareme, page, 4,
-            36,    TgenreReponse::factorisee, formeFactorisee};
+            38,    TgenreReponse::factorisee, formeFactorisee};
 }
 
 constexpr ExerciceCh01 calculRapide(int index, const char* titre, int page) {
@@ -53,8 +53,8 @@ constexpr ExerciceCh01 champs(int index, const char* titre, int bareme, double h
 }
 
 constexpr ExerciceCh01 exercices[] = {
-    {2, Famille::cases, "Reconnaître une somme, un produit", 1, 0, 3.5, 39},
-    developpee(3, "Réduire une somme, une différence", 3, 0, 4, 29, reduire),
+    {2, Famille::cases, "Reconnaître une somme, un produit", 1, 0, 3.5, 41},
+    developpee(3, "Réduire une somme, une différence", 3, 0, 4, 31, reduire),
     developpee(4, "Réduire un produit", 3, 0, 4, 22, reduire),
     {5, Famille::expression, "Simplifier et réduire, série 1", 2, 0, 5.5, 30,
      TgenreReponse::developpee, "Supprimer les parenthèses, puis", "réduire l'expression A.", 3.3},
@@ -65,29 +65,29 @@ constexpr ExerciceCh01 exercices[] = {
     developpee(10, "Développement d'expressions diverses, série 2", 3, developpement, 4.5, 31,
                developper),
     developpee(11, "Développement de l'opposé d'un produit", 3, developpement, 4.5, 31, developper),
-    {12, Famille::champs, "Développement avec 3 facteurs", 5, developpement, 7, 49},
+    {12, Famille::champs, "Développement avec 3 facteurs", 5, developpement, 7, 52},
     developpee(15, "Identités remarquables -Carré d'une somme -Développement, série 1", 2,
-               identites, 4, 43, formeDeveloppee),
+               identites, 4, 45, formeDeveloppee),
     developpee(16, "Identités remarquables -Carré d'une somme -Développement, série 2", 2,
-               identites, 4, 43, formeDeveloppee),
+               identites, 4, 45, formeDeveloppee),
     calculRapide(17, "Identités remarquables -Carré d'une somme -Calcul rapide", identites),
     developpee(19, "Identités remarquables -Carré d'une différence -Développement, série 1", 2,
-               identites, 4, 43, formeDeveloppee),
+               identites, 4, 45, formeDeveloppee),
     developpee(20, "Identités remarquables -Carré d'une différence -Développement, série 2", 2,
-               identites, 4, 43, formeDeveloppee),
+               identites, 4, 45, formeDeveloppee),
     calculRapide(21, "Identités remarquables -Carré d'une différence -Calcul rapide", identites),
     developpee(23, "Identités remarquables -Somme x Différence -Développement, série 1", 2,
-               identites, 4, 43, formeDeveloppee),
+               identites, 4, 45, formeDeveloppee),
     developpee(24, "Identités remarquables -Somme x Différence -Développement, série 2", 2,
-               identites, 4, 43, formeDeveloppee),
+               identites, 4, 45, formeDeveloppee),
     calculRapide(25, "Identités remarquables -Somme x Différence -Calcul rapide", identites),
-    developpee(27, "Développement avec des identités remarquables, série 1", 3, identites, 4, 43,
+    developpee(27, "Développement avec des identités remarquables, série 1", 3, identites, 4, 45,
                formeDeveloppee),
-    developpee(28, "Développement avec des identités remarquables, série 2", 3, identites, 4, 43,
+    developpee(28, "Développement avec des identités remarquables, série 2", 3, identites, 4, 45,
                formeDeveloppee),
-    developpee(29, "Développement avec des identités remarquables, série 3", 3, identites, 4, 43,
+    developpee(29, "Développement avec des identités remarquables, série 3", 3, identites, 4, 45,
                formeDeveloppee),
-    developpee(30, "Développement avec des identités remarquables, série 4", 3, identites, 4, 43,
+    developpee(30, "Développement avec des identités remarquables, série 4", 3, identites, 4, 45,
                formeDeveloppee),
     factorisee(33, "Factorisation d'une somme avec facteur commun, série 1", 2, facteurCommun),
     factorisee(34, "Factorisation d'une somme avec facteur commun, série 2", 2, facteurCommun),
@@ -107,18 +107,22 @@ constexpr ExerciceCh01 exercices[] = {
     factorisee(48, "Factorisations diverses -Le \"coup du -1\"", 4, factorisation),
     factorisee(49, "Facteur commun masqué par multiplication, série 1", 4, factorisation),
     factorisee(50, "Facteur commun masqué par multiplication, série 2", 4, factorisation),
-    champs(52, "Développer, factoriser, calculer, exercice 1", 5, 7, 32),
-    champs(53, "Développer, factoriser, calculer, exercice 2", 5, 7, 32),
-    champs(54, "Développer, factoriser, calculer, exercice 3", 5, 7, 32),
-    champs(55, "Développer pour factoriser", 3, 5.5, 38),
+    champs(52, "Développer, factoriser, calculer, exercice 1", 5, 7, 34),
+    champs(53, "Développer, factoriser, calculer, exercice 2", 5, 7, 34),
+    champs(54, "Développer, factoriser, calculer, exercice 3", 5, 7, 34),
+    champs(55, "Développer pour factoriser", 3, 5.5, 40),
     champs(57, "Problème - Avec des aires", 5, 6.5, 36),
-    champs(58, "Problème - Avec des âges", 5, 8.5, 51),
+    champs(58, "Problème - Avec des âges", 5, 8.5, 54),
     champs(60, "Brevet - Exercice 1", 5, 7, 38.5),
     champs(61, "Brevet - Exercice 2", 5, 7.5, 47),
     champs(62, "Brevet - Exercice 3", 5, 6.4, 28),
 };
 
 } // namespace
+
+std::span<const ExerciceCh01> exercicesCh01() {
+    return exercices;
+}
 
 const ExerciceCh01* exerciceCh01(int index) {
     const auto* e = std::find_if(std::begin(exercices), std::end(exercices),
@@ -141,11 +145,6 @@ void preparerSaisie(TdonneesCommunes& d, const ExerciceCh01& e, int nombreQuesti
         etiquetterReponsesABC(d);
     }
     placerBoutonAideSaisie(d);
-}
-
-int rangQuestion(const TdonneesCommunes& d, std::size_t n) {
-    const int dernier = n == 0 ? 0 : static_cast<int>(n) - 1;
-    return std::clamp(d.numeroQuestion - 1, 0, dernier);
 }
 
 } // namespace exo5ch01

@@ -9,6 +9,7 @@
 #include "analysis/jugement/genresreponse.h"
 
 #include <cstddef>
+#include <span>
 
 struct TdonneesCommunes;
 
@@ -33,15 +34,14 @@ struct ExerciceCh01 {
     double ligneSuite = 0;
 };
 
+// Les descriptions de tous les exercices du chapitre.
+std::span<const ExerciceCh01> exercicesCh01();
+
 // La description de l'exercice d'indice donné, nulle pour un indice sans exercice.
 const ExerciceCh01* exerciceCh01(int index);
 
 // Ce que toutes les questions à saisie ont en commun : nombre de questions, titre, barème,
 // page de cours, cadre et consigne, n champs de réponse étiquetés et le bouton d'aide.
 void preparerSaisie(TdonneesCommunes& d, const ExerciceCh01& e, int nombreQuestions, int champs);
-
-// Rang (0…n−1) de la question en cours dans une série de n questions, ramené dans les
-// bornes.
-int rangQuestion(const TdonneesCommunes& d, std::size_t n);
 
 } // namespace exo5ch01

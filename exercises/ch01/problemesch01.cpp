@@ -181,12 +181,7 @@ void donnerSolutionChamps(TdonneesCommunes& d, const ExerciceCh01& e) {
     if (q == nullptr) {
         return;
     }
-    for (const LigneTexte& l : q->solution) {
-        if (l.texte == nullptr) {
-            return;
-        }
-        ajouterLigneSolution(d, l.texte, l.ligne);
-    }
+    ecrireLignesSolution(d, q->solution);
 }
 
 void donnerReponseModeleChamps(TdonneesCommunes& d, const ExerciceCh01& e) {

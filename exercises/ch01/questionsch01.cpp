@@ -670,116 +670,68 @@ constexpr QuestionChamps brevet3[] = {
 } // namespace
 
 std::span<const QuestionExpression> questionsExpression(int index) {
-    switch (index) {
-    case 3:
-        return reduireSomme;
-    case 4:
-        return reduireProduit;
-    case 5:
-        return supprimerParentheses;
-    case 6:
-        return developperKab;
-    case 7:
-        return developperDoubleProduit;
-    case 9:
-        return developpementSerie1;
-    case 10:
-        return developpementSerie2;
-    case 11:
-        return opposeProduit;
-    case 15:
-        return carreSommeSerie1;
-    case 16:
-        return carreSommeSerie2;
-    case 19:
-        return carreDifferenceSerie1;
-    case 20:
-        return carreDifferenceSerie2;
-    case 23:
-        return sommeDifferenceSerie1;
-    case 24:
-        return sommeDifferenceSerie2;
-    case 27:
-        return developperReduire1;
-    case 28:
-        return developperReduire2;
-    case 29:
-        return developperReduire3;
-    case 30:
-        return developperReduire4;
-    case 33:
-        return facteurCommunSomme1;
-    case 34:
-        return facteurCommunSomme2;
-    case 35:
-        return facteurCommunDifference1;
-    case 36:
-        return facteurCommunDifference2;
-    case 37:
-        return facteurCommunCarreSomme;
-    case 38:
-        return facteurCommunCarreDifference;
-    case 39:
-        return coupDuUn;
-    case 41:
-        return factoriserCarreSomme;
-    case 42:
-        return factoriserCarreDifference;
-    case 43:
-        return differenceCarresSimple;
-    case 45:
-        return differenceCarresUneSomme;
-    case 46:
-        return differenceCarresDeuxSommes;
-    case 48:
-        return coupDuMoinsUn;
-    case 49:
-        return facteurMasque1;
-    case 50:
-        return facteurMasque2;
-    default:
-        return {};
-    }
+    static constexpr TableIndexee<QuestionExpression> tables[] = {
+        {3, reduireSomme},
+        {4, reduireProduit},
+        {5, supprimerParentheses},
+        {6, developperKab},
+        {7, developperDoubleProduit},
+        {9, developpementSerie1},
+        {10, developpementSerie2},
+        {11, opposeProduit},
+        {15, carreSommeSerie1},
+        {16, carreSommeSerie2},
+        {19, carreDifferenceSerie1},
+        {20, carreDifferenceSerie2},
+        {23, sommeDifferenceSerie1},
+        {24, sommeDifferenceSerie2},
+        {27, developperReduire1},
+        {28, developperReduire2},
+        {29, developperReduire3},
+        {30, developperReduire4},
+        {33, facteurCommunSomme1},
+        {34, facteurCommunSomme2},
+        {35, facteurCommunDifference1},
+        {36, facteurCommunDifference2},
+        {37, facteurCommunCarreSomme},
+        {38, facteurCommunCarreDifference},
+        {39, coupDuUn},
+        {41, factoriserCarreSomme},
+        {42, factoriserCarreDifference},
+        {43, differenceCarresSimple},
+        {45, differenceCarresUneSomme},
+        {46, differenceCarresDeuxSommes},
+        {48, coupDuMoinsUn},
+        {49, facteurMasque1},
+        {50, facteurMasque2},
+    };
+    return tableDIndex<QuestionExpression>(tables, index);
 }
 
 std::span<const QuestionNumerique> questionsCalculRapide(int index) {
-    switch (index) {
-    case 17:
-        return calculRapideCarreSomme;
-    case 21:
-        return calculRapideCarreDifference;
-    case 25:
-        return calculRapideSommeDifference;
-    case 44:
-        return calculRapideDifferenceCarres;
-    default:
-        return {};
-    }
+    static constexpr TableIndexee<QuestionNumerique> tables[] = {
+        {17, calculRapideCarreSomme},
+        {21, calculRapideCarreDifference},
+        {25, calculRapideSommeDifference},
+        {44, calculRapideDifferenceCarres},
+    };
+    return tableDIndex<QuestionNumerique>(tables, index);
 }
 
 std::span<const QuestionChamps> questionsChamps(int index) {
-    switch (index) {
-    case 12:
-        return troisFacteurs;
-    case 52:
-    case 53:
-    case 54:
-        return std::span(developperFactoriserCalculer).subspan(index - 52, 1);
-    case 55:
-        return developperPourFactoriser;
-    case 57:
-        return problemeAires;
-    case 58:
-        return problemeAges;
-    case 60:
-        return brevet1;
-    case 61:
-        return brevet2;
-    case 62:
-        return brevet3;
-    default:
-        return {};
-    }
+    static constexpr TableIndexee<QuestionChamps> tables[] = {
+        {12, troisFacteurs},
+        {52, std::span(developperFactoriserCalculer).subspan(0, 1)},
+        {53, std::span(developperFactoriserCalculer).subspan(1, 1)},
+        {54, std::span(developperFactoriserCalculer).subspan(2, 1)},
+        {55, developperPourFactoriser},
+        {57, problemeAires},
+        {58, problemeAges},
+        {60, brevet1},
+        {61, brevet2},
+        {62, brevet3},
+    };
+    return tableDIndex<QuestionChamps>(tables, index);
 }
 
 } // namespace exo5ch01

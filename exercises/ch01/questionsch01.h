@@ -8,17 +8,11 @@
 // Le nombre de questions d'une série est la taille de sa table.
 
 #include "analysis/jugement/genresreponse.h"
+#include "exercises/commun/serie.h"
 
 #include <span>
 
 namespace exo5ch01 {
-
-// Une ligne de texte balisé placée à une ligne donnée d'une zone d'affichage. Une ligne
-// sans texte (nullptr) marque la fin des lignes utiles d'un tableau de lignes.
-struct LigneTexte {
-    double ligne;
-    const char* texte;
-};
 
 // Une question à un champ dont la réponse est une expression (réduite, développée ou
 // factorisée selon l'exercice).
@@ -30,11 +24,7 @@ struct QuestionExpression {
 };
 
 // Une question « Calcul rapide » : un calcul numérique à mener de tête avec une identité.
-struct QuestionNumerique {
-    const char* expression;
-    double valeur;
-    LigneTexte solution[2];
-};
+using QuestionNumerique = QuestionNombre;
 
 // La réponse attendue d'un champ d'une question à plusieurs champs. Pour une expression :
 // `attendue` et `lettres` ; `modele` est la réponse modèle quand elle diffère de

@@ -33,17 +33,8 @@ void poserCalculRapide(TdonneesCommunes& d, const ExerciceCh01& e,
                        std::span<const QuestionNumerique> questions) {
     const QuestionNumerique& q = questions[rangQuestion(d, questions.size())];
     ajouterLigneEnonce(d, e.consigne, 2);
-    ajouterLigneEnonce(d, std::string(e.suiteConsigne) + q.expression, e.ligneSuite);
+    ajouterLigneEnonce(d, std::string(e.suiteConsigne) + q.enonce, e.ligneSuite);
     d.valeurAttendue[1] = q.valeur;
-}
-
-template <std::size_t N> void ecrireLignes(TdonneesCommunes& d, const LigneTexte (&lignes)[N]) {
-    for (const LigneTexte& l : lignes) {
-        if (l.texte == nullptr) {
-            return;
-        }
-        ajouterLigneSolution(d, l.texte, l.ligne);
-    }
 }
 
 } // namespace
@@ -69,13 +60,13 @@ void donnerSolutionSerie(TdonneesCommunes& d, const ExerciceCh01& e) {
     if (e.famille == Famille::calculRapide) {
         const auto calculs = questionsCalculRapide(e.index);
         if (!calculs.empty()) {
-            ecrireLignes(d, calculs[rangQuestion(d, calculs.size())].solution);
+            ecrireLignesSolution(d, calculs[rangQuestion(d, calculs.size())].solution);
         }
         return;
     }
     const auto expressions = questionsExpression(e.index);
     if (!expressions.empty()) {
-        ecrireLignes(d, expressions[rangQuestion(d, expressions.size())].solution);
+        ecrireLignesSolution(d, expressions[rangQuestion(d, expressions.size())].solution);
     }
 }
 

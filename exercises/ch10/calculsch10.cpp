@@ -23,7 +23,7 @@ void poserRapportsEgaux(TdonneesCommunes& d) {
     commencerEnonce(d, "Théorème de Thalès. Écrire les rapports égaux",
                     static_cast<int>(table.size()), 1);
     preparerChamps(d, 3, true);
-    encadrerJusqua(d, 5, 49);
+    encadrerJusqua(d, 5, 52);
     phraseThales(d, "AMNBC", 2);
     ajouterLigneEnonce(d, "Remplacer a, b et c sachant que(MN)//(BC) :", 3.5);
     ajouterLigneEnonce(d, q.chaine, 5);
@@ -63,7 +63,7 @@ void poserCalcul(TdonneesCommunes& d) {
     const CalculThales& q = questionCourante(d, table);
     commencerEnonce(d, titreCalcul(d.numeroExercice), static_cast<int>(table.size()), 4);
     preparerChamps(d, 2);
-    encadrerJusqua(d, 4, 49);
+    encadrerJusqua(d, 4, 52);
     phraseThales(d, q.lettres, 2);
     ajouterLigneEnonce(d, q.donnees, 3);
     ajouterLigneEnonce(d, q.demande, 4);
@@ -75,7 +75,7 @@ void poserCalcul(TdonneesCommunes& d) {
 
 void solutionCalcul(TdonneesCommunes& d) {
     const CalculThales& q = questionCourante(d, calculsThales(d.numeroExercice));
-    solutionThales(d, "", q.lettres, q.k < 0, 2.2, q.finChaine);
+    solutionThales(d, "", q.lettres, q.k < 0, 2, q.finChaine);
     ecrireLignesSolution(d, q.solution);
 }
 
@@ -88,7 +88,7 @@ void poserReciproque(TdonneesCommunes& d) {
     preparerChamps(d, 3);
     d.typeReponse[3] = TgenreReponse::ouiNon;
     d.premierFauxSeulement = true;
-    encadrerJusqua(d, 7, 49);
+    encadrerJusqua(d, 7, 52);
     ajouterLigneEnonce(d, "Les points sont alignés dans l'ordre visible sur la figure.", 2);
     ajouterLigneEnonce(d, "Par contre le parallélisme apparent n'est pas garanti.", 3);
     ajouterLigneEnonce(d, q.donnees, 4);
@@ -108,7 +108,7 @@ void solutionReciproqueCalculs(TdonneesCommunes& d) {
     const ReciproqueCalculs& q = questionCourante(d, reciproqueCalculs());
     ecrireLignesSolution(d, q.solution);
     if (q.a - q.b < 1e-9 && q.b - q.a < 1e-9) {
-        solutionReciproque(d, 6.5);
+        solutionReciproque(d, q.k < 0, 6.5);
     } else {
         solutionNonParallele(d, 6.5);
     }
@@ -150,19 +150,19 @@ void solutionQcm(TdonneesCommunes& d) {
     ecrireLignesSolution(d, questionCourante(d, qcmParallelisme()).solution);
 }
 
-constexpr TexerciceCh10 exercices[] = {
-    {407, &poserRapportsEgaux, nullptr, &solutionRapportsEgaux},
-    {408, &poserCalcul, nullptr, &solutionCalcul},
-    {409, &poserCalcul, nullptr, &solutionCalcul},
-    {410, &poserCalcul, nullptr, &solutionCalcul},
-    {411, &poserCalcul, nullptr, &solutionCalcul},
-    {414, &poserReciproque, nullptr, &solutionReciproqueCalculs},
-    {415, &poserQcm, nullptr, &solutionQcm},
+constexpr Texercice exercices[] = {
+    {.index = 407, .poserEnonce = &poserRapportsEgaux, .donnerSolution = &solutionRapportsEgaux},
+    {.index = 408, .poserEnonce = &poserCalcul, .donnerSolution = &solutionCalcul},
+    {.index = 409, .poserEnonce = &poserCalcul, .donnerSolution = &solutionCalcul},
+    {.index = 410, .poserEnonce = &poserCalcul, .donnerSolution = &solutionCalcul},
+    {.index = 411, .poserEnonce = &poserCalcul, .donnerSolution = &solutionCalcul},
+    {.index = 414, .poserEnonce = &poserReciproque, .donnerSolution = &solutionReciproqueCalculs},
+    {.index = 415, .poserEnonce = &poserQcm, .donnerSolution = &solutionQcm},
 };
 
 } // namespace
 
-std::span<const TexerciceCh10> exercicesCalculs() {
+std::span<const Texercice> exercicesCalculs() {
     return exercices;
 }
 

@@ -9,6 +9,6 @@
 
 namespace exo5ch10 {
 
-std::span<const TexerciceCh10> exercicesCalculs();
+std::span<const Texercice> exercicesCalculs();
 
 } // namespace exo5ch10

@@ -19,13 +19,6 @@ void commencerEnonce(TdonneesCommunes& d, std::string_view titre, int nombreQues
     d.bareme = bareme;
 }
 
-std::size_t rangQuestion(const TdonneesCommunes& d, std::size_t n) {
-    if (n == 0 || d.numeroQuestion < 1) {
-        return 0;
-    }
-    return std::min(static_cast<std::size_t>(d.numeroQuestion) - 1, n - 1);
-}
-
 void preparerChamps(TdonneesCommunes& d, int n, bool courtes) {
     preparerChampsReponse(d, n);
     switch (n) {
@@ -70,24 +63,6 @@ void attendreNombre(TdonneesCommunes& d, int k, double v) {
         }
     }
     d.reponseAttendue[k] = nombres::texteReelVirgule(v);
-}
-
-void ecrireLignesEnonce(TdonneesCommunes& d, std::span<const LigneTexte> lignes) {
-    for (const LigneTexte& l : lignes) {
-        if (l.texte == nullptr) {
-            return;
-        }
-        ajouterLigneEnonce(d, l.texte, l.ligne);
-    }
-}
-
-void ecrireLignesSolution(TdonneesCommunes& d, std::span<const LigneTexte> lignes) {
-    for (const LigneTexte& l : lignes) {
-        if (l.texte == nullptr) {
-            return;
-        }
-        ajouterLigneSolution(d, l.texte, l.ligne);
-    }
 }
 
 void encadrerJusqua(TdonneesCommunes& d, double derniereLigne, double largeur) {

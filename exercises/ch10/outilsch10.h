@@ -5,6 +5,7 @@
 // lignes de texte écrites d'un tableau.
 
 #include "exercises/ch10/questionsch10.h"
+#include "exercises/commun/serie.h"
 
 #include <cstddef>
 #include <span>
@@ -17,15 +18,6 @@ namespace exo5ch10 {
 // Titre, nombre de questions de la série et barème de la question.
 void commencerEnonce(TdonneesCommunes& d, std::string_view titre, int nombreQuestions, int bareme);
 
-// Rang (0 à n − 1) de la question en cours dans une série de n questions : numeroQuestion − 1
-// ramené dans ces bornes, pour qu'un numéro inattendu ne lise jamais hors de la table.
-std::size_t rangQuestion(const TdonneesCommunes& d, std::size_t n);
-
-// La question en cours d'une table non vide.
-template <class T> const T& questionCourante(const TdonneesCommunes& d, std::span<const T> table) {
-    return table[rangQuestion(d, table.size())];
-}
-
 // n champs numériques (1 à 3) étiquetés « Réponse : », ou « Réponse a : »… ; ou « a : »…
 // quand `courtes`.
 void preparerChamps(TdonneesCommunes& d, int n, bool courtes = false);
@@ -34,10 +26,6 @@ void preparerChamps(TdonneesCommunes& d, int n, bool courtes = false);
 // exacte, décimale à la française ou fraction irréductible (« 25/3 ») quand v n'a pas
 // d'écriture décimale finie.
 void attendreNombre(TdonneesCommunes& d, int k, double v);
-
-// Les lignes d'un tableau jusqu'à la première sans texte, dans l'énoncé ou la solution.
-void ecrireLignesEnonce(TdonneesCommunes& d, std::span<const LigneTexte> lignes);
-void ecrireLignesSolution(TdonneesCommunes& d, std::span<const LigneTexte> lignes);
 
 // Le cadre de la consigne qui va jusqu'à la ligne donnée de l'énoncé (incluse).
 void encadrerJusqua(TdonneesCommunes& d, double derniereLigne, double largeur);

@@ -70,7 +70,7 @@ void poserPlacerM(TdonneesCommunes& d) {
     const PlacerM& q = questionCourante(d, table);
     commencerEnonce(d, "Théorème de Thalès. Utiliser un rapport", static_cast<int>(table.size()),
                     2);
-    encadrerJusqua(d, 3.5, 49);
+    encadrerJusqua(d, 3.5, 52);
     phraseThales(d, "AMNBC", 2);
     ajouterLigneEnonce(d, q.consigne, 3.5);
     d.pageCoursLiee = pageRapport;
@@ -146,7 +146,8 @@ struct Configuration {
 };
 
 constexpr Configuration quadrillage417{-2, -5, 4, -3};
-constexpr Configuration paralleles418{-3, 0, 3, 0};
+// A et B à 3 unités : le point M cherché reste dans la vue pour chaque rapport demandé.
+constexpr Configuration paralleles418{-2, 0, 1, 0};
 
 bool surQuadrillage(const TdonneesCommunes& d) {
     return d.numeroExercice == 417;
@@ -184,7 +185,7 @@ void poserRapport(TdonneesCommunes& d) {
                            : "Placer un point dans un rapport donné en utilisant des parallèles "
                              "graduées",
                     static_cast<int>(table.size()), 2);
-    encadrerJusqua(d, 3.5, 49);
+    encadrerJusqua(d, 3.5, 52);
     ajouterLigneEnonce(d,
                        grille ? "Placer P et Q sur le quadrillage de façon à avoir :"
                               : "Placer P et Q sur les parallèles de façon à avoir :",
@@ -203,17 +204,19 @@ void poserRapport(TdonneesCommunes& d) {
         pointEtiquete(*z, "A", noir, c.xA, c.yA, -0.5, 0.2);
         pointEtiquete(*z, "B", noir, c.xB, c.yB, -0.5, 0.2);
         pointSurGrille(*z, "P", rouge, -6, 2, -7, 7, 1, -7, 7, 1, -1.5, -1);
-        pointSurGrille(*z, "Q", rouge, 1, 6, -7, 7, 1, -7, 7, 1, 0.5, -1);
+        // Au départ, (PQ) coupe (AB) dans la vue, loin de tout point cherché.
+        pointSurGrille(*z, "Q", rouge, 1, -6, -7, 7, 1, -7, 7, 1, 0.5, -1);
     } else {
-        // Sans quadrillage : deux parallèles graduées de 1 en 1 par A et par B.
+        // Sans quadrillage : deux parallèles graduées de 1 en 1 par A et par B. La
+        // graduation avance du vecteur G1G2 à chaque trait : G2 est à une unité de G1.
         z->repere.visible = false;
         pointEtiquete(*z, "A", noir, c.xA, c.yA, -1.8, -0.5);
         pointEtiquete(*z, "B", noir, c.xB, c.yB, 0.5, -0.5);
         pointCache(*z, "G1", noir, c.xA, -6);
-        pointCache(*z, "G2", noir, c.xA, 6);
+        pointCache(*z, "G2", noir, c.xA, -5);
         pointCache(*z, "G3", noir, c.xA + 0.3, -6);
         pointCache(*z, "H1", noir, c.xB, -6);
-        pointCache(*z, "H2", noir, c.xB, 6);
+        pointCache(*z, "H2", noir, c.xB, -5);
         pointCache(*z, "H3", noir, c.xB + 0.3, -6);
         for (const char* nom : {"G1", "G2", "G3", "H1", "H2", "H3"}) {
             cacherObjet(*z, nom);
@@ -234,9 +237,19 @@ void poserRapport(TdonneesCommunes& d) {
     pointIntersectionDroites(*z, "M", "(PQ)", "(AB)", 0.3, 0.2, bleu);
 }
 
-// Le rapport demandé tel que l'énoncé l'écrit (« $F3;1; »).
+// Le rapport demandé tel que l'énoncé l'écrit (« $F2;3; », « 3 »).
 std::string rapportDemande(const PlacerRapport& r) {
+    if (r.denominateur == 1) {
+        return std::to_string(r.numerateur);
+    }
     return "$F" + std::to_string(r.numerateur) + ";" + std::to_string(r.denominateur) + ";";
+}
+
+// « 1 carreau », « 3 carreaux », « 1 graduation », « 2 graduations ».
+std::string compte(int n, bool grille) {
+    const char* unite =
+        grille ? (n == 1 ? " carreau" : " carreaux") : (n == 1 ? " graduation" : " graduations");
+    return std::to_string(n) + unite;
 }
 
 std::int64_t arrondi(double x) {
@@ -312,29 +325,55 @@ void rapportModele(TdonneesCommunes& d) {
     placerPQ(d, 0);
 }
 
+// BQ d'une unité de trop, ou de moins quand M est au-delà de B : le point M faux se
+// rapproche de [AB] et reste dans la vue.
 void rapportFaux(TdonneesCommunes& d) {
-    placerPQ(d, 1);
+    const Construction c = construction(d);
+    placerPQ(d, c.memeCote && c.p > c.q ? -1 : 1);
+}
+
+// Pourquoi AM/AB donné fixe MA/MB (417) : MB = AB − AM quand M est entre A et B,
+// AM − AB au-delà de B, AM + AB sur l'autre demi-droite.
+std::string passageAuRapport(const PlacerRapport& r, const Construction& c) {
+    const std::string ab = "AB";
+    const std::string am = rapportDemande(r) + "*AB";
+    const std::string mb = nombres::texteFraction(c.q, r.denominateur, false) + "*AB";
+    const std::string calcul = !r.dedans          ? "MB = AM + AB = " + am + " + " + ab
+                               : r.positionM <= 1 ? "MB = AB -AM = " + ab + " -" + am
+                                                  : "MB = AM -AB = " + am + " -" + ab;
+    return "AM = " + am + "  donc  " + calcul + " = " + mb +
+           "  et  $FMA;MB; = " + nombres::texteFraction(c.p, c.q, false);
 }
 
 void solutionRapport(TdonneesCommunes& d) {
     const Construction c = construction(d);
     const std::string rapport = nombres::texteFraction(c.p, c.q, false);
     const bool grille = surQuadrillage(d);
+    const PlacerRapport& r = donneesRapport(d);
+    double ligne = 2.5;
+    if (grille) {
+        ajouterLigneSolution(d, passageAuRapport(r, c) + ".", ligne);
+    } else {
+        ajouterLigneSolution(d, "Le rapport  $FMA;MB;  est donné par l'énoncé.", ligne);
+    }
+    ligne += 1.7;
     ajouterLigneSolution(d,
                          std::string("On veut  $FMA;MB; = ") + rapport +
                              (c.memeCote ? ", M hors du segment [AB] : on place P et Q"
                                          : ", M sur le segment [AB] : on place P et Q"),
-                         2.5);
+                         ligne);
+    ligne += 1.5;
     ajouterLigneSolution(
         d,
         std::string(c.memeCote ? "du même côté de (AB)" : "de part et d'autre de (AB)") +
-            (grille ? ", avec (AP)//(BQ)," : ",") + " AP = " + std::to_string(c.p) +
-            " et BQ = " + std::to_string(c.q) + (grille ? " carreaux." : " graduations."),
-        4);
+            (grille ? ", avec (AP)//(BQ)," : ",") + " AP = " + compte(c.p, grille) +
+            " et BQ = " + compte(c.q, grille) + ".",
+        ligne);
+    ligne += 1.5;
     ajouterLigneSolution(d,
                          "D'après le théorème de Thalès :  $FMA;MB; = $FAP;BQ; = " + rapport +
                              "  donc (PQ) coupe (AB) au point M cherché.",
-                         5.5);
+                         ligne);
     if (d.solutionDemandee) {
         rapportModele(d);
     }
@@ -362,7 +401,7 @@ void poserPartage(TdonneesCommunes& d) {
     const PartagerSegment& s = questionCourante(d, table);
     commencerEnonce(d, "Partager un segment en utilisant un quadrillage",
                     static_cast<int>(table.size()), 2);
-    encadrerJusqua(d, 3.5, 49);
+    encadrerJusqua(d, 3.5, 52);
     ajouterLigneEnonce(d, "Placer les points A, B, C sur le quadrillage de façon que :", 2);
     ajouterLigneEnonce(d, s.condition, 3.5);
     TzoneAffichage* z = figureQuadrillee(d, 7.5);
@@ -453,16 +492,36 @@ void solutionPartage(TdonneesCommunes& d) {
     }
 }
 
-constexpr TexerciceCh10 exercices[] = {
-    {412, &poserPlacerM, &jugerPlacerM, &solutionPlacerM, &placerMModele, &placerMFaux},
-    {417, &poserRapport, &jugerRapport, &solutionRapport, &rapportModele, &rapportFaux},
-    {418, &poserRapport, &jugerRapport, &solutionRapport, &rapportModele, &rapportFaux},
-    {419, &poserPartage, &jugerPartage, &solutionPartage, &partageModele, &partageFaux},
+constexpr Texercice exercices[] = {
+    {.index = 412,
+     .poserEnonce = &poserPlacerM,
+     .jugerReponse = &jugerPlacerM,
+     .donnerSolution = &solutionPlacerM,
+     .donnerReponseModele = &placerMModele,
+     .donnerReponseFausse = &placerMFaux},
+    {.index = 417,
+     .poserEnonce = &poserRapport,
+     .jugerReponse = &jugerRapport,
+     .donnerSolution = &solutionRapport,
+     .donnerReponseModele = &rapportModele,
+     .donnerReponseFausse = &rapportFaux},
+    {.index = 418,
+     .poserEnonce = &poserRapport,
+     .jugerReponse = &jugerRapport,
+     .donnerSolution = &solutionRapport,
+     .donnerReponseModele = &rapportModele,
+     .donnerReponseFausse = &rapportFaux},
+    {.index = 419,
+     .poserEnonce = &poserPartage,
+     .jugerReponse = &jugerPartage,
+     .donnerSolution = &solutionPartage,
+     .donnerReponseModele = &partageModele,
+     .donnerReponseFausse = &partageFaux},
 };
 
 } // namespace
 
-std::span<const TexerciceCh10> exercicesPlacements() {
+std::span<const Texercice> exercicesPlacements() {
     return exercices;
 }
 

@@ -10,6 +10,6 @@
 
 namespace exo5ch10 {
 
-std::span<const TexerciceCh10> exercicesPlacements();
+std::span<const Texercice> exercicesPlacements();
 
 } // namespace exo5ch10

@@ -32,19 +32,21 @@ struct ProblemeFixe {
 };
 
 // 421 : trapèze ABCD de diagonales perpendiculaires en O (OA = 20, OB = 15, OC = 36,
-// OD = 27), au sixième.
+// OD = 27), au septième, centré dans la vue pour que les noms des sommets y tiennent.
 void figureTrapeze(TdonneesCommunes& d) {
     if (!d.zoneFigure) {
         return;
     }
     placerFigureEnonceCarree(d);
     TzoneAffichage& z = *d.zoneFigure;
-    constexpr double dx = -1.3;
-    pointEtiquete(z, "O", noir, dx, 0, 0.3, 0.1);
-    pointEtiquete(z, "A", noir, dx - 20.0 / 6, 0, -1.6, -0.5);
-    pointEtiquete(z, "B", noir, dx, 15.0 / 6, -0.5, -1.4);
-    pointEtiquete(z, "C", noir, dx + 36.0 / 6, 0, 0.6, -0.5);
-    pointEtiquete(z, "D", noir, dx, -27.0 / 6, -0.5, 0.3);
+    constexpr double echelle = 7;
+    constexpr double dx = -8 / echelle;
+    constexpr double dy = 6 / echelle;
+    pointEtiquete(z, "O", noir, dx, dy, 0.3, 0.1);
+    pointEtiquete(z, "A", noir, dx - 20 / echelle, dy, -1.6, -0.5);
+    pointEtiquete(z, "B", noir, dx, dy + 15 / echelle, -0.5, -1.4);
+    pointEtiquete(z, "C", noir, dx + 36 / echelle, dy, 0.6, -0.5);
+    pointEtiquete(z, "D", noir, dx, dy - 27 / echelle, -0.5, 0.3);
     for (const char* nom : {"O", "A", "B", "C", "D"}) {
         rendreFixe(z, nom);
     }
@@ -102,7 +104,7 @@ void poserProbleme(TdonneesCommunes& d) {
     for (const LigneTexte& l : p.enonce) {
         derniere = l.texte != nullptr ? l.ligne : derniere;
     }
-    encadrerJusqua(d, derniere, 49);
+    encadrerJusqua(d, derniere, 52);
     ecrireLignesEnonce(d, p.enonce);
     for (int k = 1; k <= champs; ++k) {
         const ChampProbleme& c = p.champs[k - 1];
@@ -160,13 +162,15 @@ void poserRapports(TdonneesCommunes& d) {
     commencerEnonce(d, "Problème - Rapports", 1, 8);
     preparerChamps(d, 3);
     d.premierFauxSeulement = true;
-    encadrerJusqua(d, 6.2, 49);
-    ajouterLigneEnonce(d, "Dans le triangle ABC, I est le milieu de [BC]. N appartient à [IC].", 2);
-    ajouterLigneEnonce(
-        d, "M appartient à [BA]. (MN)//(AC).  On donne :  $FBM;BA; = " + fraction(x.e, x.s), 3.5);
-    ajouterLigneEnonce(d, "Calculer les valeurs exactes des rapports :", 4.7);
-    ajouterLigneEnonce(d, "a. $FCN;CB;        b. $FCN;CI;        c. $FIN;IC;", 6.2);
-    ajouterRemarqueHasard(d, 8.2);
+    // La première phrase, trop longue pour passer à gauche de la figure, tient sur deux
+    // lignes ; les suivantes descendent d'autant.
+    encadrerJusqua(d, 7, 52);
+    ajouterLigneEnonce(d, "Dans le triangle ABC, I est le milieu de [BC].", 2);
+    ajouterLigneEnonce(d, "N appartient à [IC]. M appartient à [BA]. (MN)//(AC).", 3);
+    ajouterLigneEnonce(d, "On donne :  $FBM;BA; = " + fraction(x.e, x.s), 4.3);
+    ajouterLigneEnonce(d, "Calculer les valeurs exactes des rapports :", 5.5);
+    ajouterLigneEnonce(d, "a. $FCN;CB;        b. $FCN;CI;        c. $FIN;IC;", 7);
+    ajouterRemarqueHasard(d, 8.5);
     attendreNombre(d, 1, static_cast<double>(x.d) / static_cast<double>(x.s));
     attendreNombre(d, 2, static_cast<double>(q - r) / static_cast<double>(q));
     attendreNombre(d, 3, static_cast<double>(r) / static_cast<double>(q));
@@ -205,29 +209,29 @@ void solutionRapports(TdonneesCommunes& d) {
                              fraction(x.e, x.s),
                          2.5);
     ajouterLigneSolution(d, "a. $FCN;CB; = 1 -" + fraction(x.e, x.s) + " = " + fraction(x.d, x.s),
-                         4);
+                         4.2);
     ajouterLigneSolution(d,
                          "b. CI = $F1;2;*CB  donc  $FCN;CI; = 2 * " + fraction(x.d, x.s) + " = " +
                              fraction(x.q - x.r, x.q),
-                         5.5);
+                         5.9);
     ajouterLigneSolution(d,
                          "c. IN = CI -CN  donc  $FIN;IC; = 1 -" + fraction(x.q - x.r, x.q) + " = " +
                              fraction(x.r, x.q),
-                         7);
+                         7.6);
 }
 
-constexpr TexerciceCh10 exercices[] = {
-    {421, &poserProbleme, nullptr, &solutionProbleme},
-    {422, &poserProbleme, nullptr, &solutionProbleme},
-    {423, &poserRapports, nullptr, &solutionRapports},
-    {425, &poserProbleme, nullptr, &solutionProbleme},
-    {426, &poserProbleme, nullptr, &solutionProbleme},
-    {427, &poserProbleme, nullptr, &solutionProbleme},
+constexpr Texercice exercices[] = {
+    {.index = 421, .poserEnonce = &poserProbleme, .donnerSolution = &solutionProbleme},
+    {.index = 422, .poserEnonce = &poserProbleme, .donnerSolution = &solutionProbleme},
+    {.index = 423, .poserEnonce = &poserRapports, .donnerSolution = &solutionRapports},
+    {.index = 425, .poserEnonce = &poserProbleme, .donnerSolution = &solutionProbleme},
+    {.index = 426, .poserEnonce = &poserProbleme, .donnerSolution = &solutionProbleme},
+    {.index = 427, .poserEnonce = &poserProbleme, .donnerSolution = &solutionProbleme},
 };
 
 } // namespace
 
-std::span<const TexerciceCh10> exercicesProblemes() {
+std::span<const Texercice> exercicesProblemes() {
     return exercices;
 }
 

@@ -9,6 +9,6 @@
 
 namespace exo5ch10 {
 
-std::span<const TexerciceCh10> exercicesProblemes();
+std::span<const Texercice> exercicesProblemes();
 
 } // namespace exo5ch10

@@ -81,23 +81,23 @@ constexpr RapportsAlignes rapportsTroisPoints[] = {
      {"a. BC = ….*AC", "b. BC = ….*AB", "c. AB = ….*BC"},
      {0.2, 0.25, 4},
      {{2.5, "a. BC = AC -AB = AC -$F4;5;*AC = $F1;5;*AC"},
-      {4, "b. $FBC;AB; = $F1;5; * $F5;4; = $F1;4;   donc  BC = $F1;4;*AB"},
-      {5.5, "c. $FAB;BC; = $F4;5; * $F5;1; = 4   donc  AB = 4*BC"}}},
+      {4.2, "b. $FBC;AB; = $F1;5; * $F5;4; = $F1;4;   donc  BC = $F1;4;*AB"},
+      {5.9, "c. $FAB;BC; = $F4;5; * $F5;1; = 4   donc  AB = 4*BC"}}},
     {"B est le point de [AC] tel que AB = 7 et BC = 4.",
      7.0 / 11,
      3,
      {"a. BC = ….*AC", "b. BC = ….*AB", "c. AB = ….*BC"},
      {4.0 / 11, 4.0 / 7, 1.75},
      {{2.5, "a. AC = AB + BC = 11   donc  $FBC;AC; = $F4;11;   et  BC = $F4;11;*AC"},
-      {4, "b. $FBC;AB; = $F4;7;   donc  BC = $F4;7;*AB"},
-      {5.5, "c. $FAB;BC; = $F7;4;   donc  AB = $F7;4;*BC"}}},
+      {4.2, "b. $FBC;AB; = $F4;7;   donc  BC = $F4;7;*AB"},
+      {5.9, "c. $FAB;BC; = $F7;4;   donc  AB = $F7;4;*BC"}}},
     {"B est le point de [AC] tel que AB = $F2;3;*AC.",
      2.0 / 3,
      3,
      {"a. BC = ….*AC", "b. AB = ….*BC"},
      {1.0 / 3, 2},
      {{2.5, "a. BC = AC -AB = AC -$F2;3;*AC = $F1;3;*AC"},
-      {4, "b. $FAB;BC; = $F2;3; * $F3;1; = 2   donc  AB = 2*BC"}}},
+      {4.2, "b. $FAB;BC; = $F2;3; * $F3;1; = 2   donc  AB = 2*BC"}}},
     {"B est le point de [AC] tel que BC = 3*AB.",
      0.25,
      2,
@@ -111,23 +111,24 @@ constexpr TableauProportionnalite tableaux[] = {
     {{2, 3, 5},
      {6, 9, 15},
      true,
-     "$F6;2; = 3 ;  $F9;3; = 3 ;  $F15;5; = 3 : les quotients sont égaux, c'est un tableau de "
-     "proportionnalité."},
+     {{3, "$F6;2; = 3 ;  $F9;3; = 3 ;  $F15;5; = 3 : les quotients sont égaux,"},
+      {4.7, "c'est un tableau de proportionnalité."}}},
     {{4, 6, 10},
      {10, 15, 24},
      false,
-     "$F10;4; = 2,5 ;  $F15;6; = 2,5 ;  $F24;10; = 2,4 : les quotients ne sont pas tous égaux, ce "
-     "n'est pas un tableau de proportionnalité."},
+     {{3,
+       "$F10;4; = 2,5 ;  $F15;6; = 2,5 ;  $F24;10; = 2,4 : les quotients ne sont pas tous égaux,"},
+      {4.7, "ce n'est pas un tableau de proportionnalité."}}},
     {{1.5, 2, 3.5},
      {4.5, 6, 10.5},
      true,
-     "$F4,5;1,5; = 3 ;  $F6;2; = 3 ;  $F10,5;3,5; = 3 : les quotients sont égaux, c'est un tableau "
-     "de proportionnalité."},
+     {{3, "$F4,5;1,5; = 3 ;  $F6;2; = 3 ;  $F10,5;3,5; = 3 : les quotients sont égaux,"},
+      {4.7, "c'est un tableau de proportionnalité."}}},
     {{3, 7, 12},
      {4, 8, 13},
      false,
-     "$F4;3; $= 1,33 ;  $F8;7; $= 1,14 : les quotients ne sont pas égaux, ce n'est pas un tableau "
-     "de proportionnalité."},
+     {{3, "$F4;3; $= 1,33 ;  $F8;7; $= 1,14 : les quotients ne sont pas égaux,"},
+      {4.7, "ce n'est pas un tableau de proportionnalité."}}},
 };
 
 // Index 407 : « Écrire les rapports égaux » (M sur (AB), N sur (AC)).
@@ -236,9 +237,9 @@ constexpr CalculThales calculsComplementaires1[] = {
      7.5,
      4.2,
      " c'est$-à$-dire  $F 3; 5; = $F4,5;AC; = $FMN; 7;",
-     {{5.5, "Les points A, M, B sont alignés dans cet ordre : AB = AM + MB = 3 + 2 = 5"},
-      {7, "a. $F 3; 5; = $F4,5;AC;   donc  3 AC = 22,5  donc  AC = 7,5"},
-      {8.5, "b. $F 3; 5; = $FMN; 7;   donc  5 MN = 21  donc  MN = 4,2"}}},
+     {{5, "Les points A, M, B sont alignés dans cet ordre : AB = AM + MB = 3 + 2 = 5"},
+      {6.5, "a. $F 3; 5; = $F4,5;AC;   donc  3 AC = 22,5  donc  AC = 7,5"},
+      {8.3, "b. $F 3; 5; = $FMN; 7;   donc  5 MN = 21  donc  MN = 4,2"}}},
     {"ARHTU",
      "ARHTU",
      0.6,
@@ -247,9 +248,9 @@ constexpr CalculThales calculsComplementaires1[] = {
      4.5,
      2.8,
      " c'est$-à$-dire  $F 6;10; = $F4,2;AU; = $FRH;7,5; = 0,6",
-     {{5.5, "Les points A, R, T sont alignés dans cet ordre : AR = AT -RT = 10 -4 = 6"},
-      {7, "a. $FRH;7,5; = 0,6   donc  RH = 4,5"},
-      {8.5, "b. $F4,2;AU; = 0,6   donc  AU = 7   donc  HU = AU -AH = 7 -4,2 = 2,8"}}},
+     {{5, "Les points A, R, T sont alignés dans cet ordre : AR = AT -RT = 10 -4 = 6"},
+      {6.5, "a. $FRH;7,5; = 0,6   donc  RH = 4,5"},
+      {8.3, "b. $F4,2;AU; = 0,6   donc  AU = 7   donc  HU = AU -AH = 7 -4,2 = 2,8"}}},
 };
 
 // Index 411 : « Calculs complémentaires, série 2 » (triangles opposés par le sommet).
@@ -262,9 +263,9 @@ constexpr CalculThales calculsComplementaires2[] = {
      6,
      7.5,
      " c'est$-à$-dire  $F 4; 6; = $F 3;OD; = $FAB; 9; = $F2;3;",
-     {{5.5, "Le point O est sur le segment [AC] : OA = AC -OC = 10 -6 = 4"},
-      {7, "a. $FAB; 9; = $F2;3;   donc  3 AB = 18  donc  AB = 6"},
-      {8.5, "b. $F 3;OD; = $F2;3;   donc  2 OD = 9  donc  OD = 4,5   donc  BD = OB + OD = 7,5"}}},
+     {{5, "Le point O est sur le segment [AC] : OA = AC -OC = 10 -6 = 4"},
+      {6.5, "a. $FAB; 9; = $F2;3;   donc  3 AB = 18  donc  AB = 6"},
+      {8.3, "b. $F 3;OD; = $F2;3;   donc  2 OD = 9  donc  OD = 4,5   donc  BD = OB + OD = 7,5"}}},
     {"SRHTU",
      "SRHTU",
      -2.0 / 3,
@@ -273,9 +274,9 @@ constexpr CalculThales calculsComplementaires2[] = {
      3.6,
      7.5,
      " c'est$-à$-dire  $F2,4;3,6; = $FSH;4,5; = $FRH;5,4; = $F2;3;",
-     {{5.5, "Le point S est sur le segment [RT] : ST = RT -SR = 6 -2,4 = 3,6"},
-      {7, "a. $FRH;5,4; = $F2;3;   donc  3 RH = 10,8  donc  RH = 3,6"},
-      {8.5, "b. $FSH;4,5; = $F2;3;   donc  SH = 3   donc  HU = SH + SU = 3 + 4,5 = 7,5"}}},
+     {{5, "Le point S est sur le segment [RT] : ST = RT -SR = 6 -2,4 = 3,6"},
+      {6.5, "a. $FRH;5,4; = $F2;3;   donc  3 RH = 10,8  donc  RH = 3,6"},
+      {8.3, "b. $FSH;4,5; = $F2;3;   donc  SH = 3   donc  HU = SH + SU = 3 + 4,5 = 7,5"}}},
 };
 
 // Index 412 : « Théorème de Thalès. Utiliser un rapport ».
@@ -396,38 +397,41 @@ constexpr PlacerRapport rapportsQuadrillage[] = {
 // Index 418 : « Dans un rapport donné en utilisant des parallèles graduées ».
 constexpr PlacerRapport rapportsParalleles[] = {
     {"M appartient au segment [AB]  et  $FMA;MB; = $F2;3;", true, 2, 3, 0.4},
-    {"M appartient au segment [AB]  et  $FMA;MB; = $F3;1;", true, 3, 1, 0.75},
+    {"M appartient au segment [AB]  et  $FMA;MB; = 3", true, 3, 1, 0.75},
     {"M n'appartient pas au segment [AB]  et  $FMA;MB; = $F1;2;", false, 1, 2, -1},
     {"M n'appartient pas au segment [AB]  et  $FMA;MB; = $F5;3;", false, 5, 3, 2.5},
 };
 
 // Index 419 : « Partager un segment en utilisant un quadrillage ».
 constexpr PartagerSegment partages[] = {
-    {"le segment [BC] puisse être partagé en 3 segments de même longueur.", "BC", 3},
-    {"le segment [AC] puisse être partagé en 5 segments de même longueur.", "AC", 5},
+    {"le segment [BC] puisse être partagé en 3 segments égaux.", "BC", 3},
+    {"le segment [AC] puisse être partagé en 5 segments égaux.", "AC", 5},
 };
 
 // Index 421 : « Pythagore, aire et périmètre ».
 constexpr Probleme trapeze[] = {
-    {{{2, "ABCD est un trapèze de bases [AB] et [CD]. Ses diagonales [AC] et [BD]"},
-      {3, "sont perpendiculaires et se coupent en O. OA = 20 ; OB = 15 ; OC = 36 (en mm)."},
-      {4.5, "a. Calculer OD.     b. Calculer l'aire de ABCD en mm²."},
-      {6, "c. Donner la valeur exacte du périmètre de ABCD en mm."}},
+    {{{2, "ABCD est un trapèze de bases [AB] et [CD]."},
+      {3, "Ses diagonales [AC] et [BD] sont perpendiculaires"},
+      {4, "et se coupent en O. OA = 20 ; OB = 15 ; OC = 36 (en mm)."},
+      {5.5, "a. Calculer OD.     b. Calculer l'aire de ABCD en mm²."},
+      {7, "c. Donner la valeur exacte du périmètre de ABCD en mm."}},
      {{TgenreReponse::nombre, 27, nullptr},
       {TgenreReponse::nombre, 1176, nullptr},
       {TgenreReponse::expressionDenominateurs, 0, "109+rac(1129)"}},
      {{2.5, "a. (AB)//(CD) ; A, O, C et B, O, D sont alignés. D'après le théorème de Thalès :"},
       {4, "   $FOA;OC; = $FOB;OD;   soit  $F20;36; = $F15;OD;   donc  20 OD = 540  donc  OD = 27"},
-      {5.5, "b. Aire = $FAC * BD;2; = $F56 * 42;2; = 1 176 mm²"},
-      {7, "c. Pythagore dans AOB, BOC, COD, DOA : AB = 25 ; BC = 39 ; CD = 45 ; AD = $41 129$4"},
+      {5.7, "b. Aire = $FAC * BD;2; = $F56 * 42;2; = 1 176 mm²"},
+      {7.2, "c. Pythagore dans AOB, BOC, COD, DOA : AB = 25 ; BC = 39 ; CD = 45 ; AD = $41 129$4"},
       {8.5, "   Périmètre = 25 + 39 + 45 + $41 129$4 = 109 + $41 129$4 mm"}}},
 };
 
 // Index 422 : « Réciproques ».
 constexpr Probleme reciproquesProbleme[] = {
-    {{{2, "ABC est un triangle tel que AB = 72 ; BC = 54 ; AC = 90 (en mm)."},
-      {3, "M est le point de [AB] et N le point de [AC] tels que AM = CN = 40."},
-      {4.5, "a. Calculer l'angle $3ABC$1.     b. Calculer l'angle $3AMN$1.     c. Calculer MN."}},
+    {{{2, "ABC est un triangle tel que AB = 72 ; BC = 54 ; AC = 90"},
+      {3, "(en mm). M est le point de [AB] et N le point de [AC]"},
+      {4, "tels que AM = CN = 40."},
+      {5.5, "a. Calculer l'angle $3ABC$1.     b. Calculer l'angle $3AMN$1."},
+      {7, "c. Calculer MN."}},
      {{TgenreReponse::angle180, 90, nullptr},
       {TgenreReponse::angle180, 90, nullptr},
       {TgenreReponse::nombre, 30, nullptr}},
@@ -442,34 +446,37 @@ constexpr Probleme reciproquesProbleme[] = {
 
 // Index 425 : « Avec un parallélogramme ».
 constexpr Probleme parallelogramme[] = {
-    {{{2, "ABCD est un parallélogramme tel que AB = 8 cm et AD = 4,5 cm."},
-      {3, "E est le point de [AD] tel que AE = 1,5 cm."},
+    {{{2, "ABCD est un parallélogramme tel que AB = 8 cm"},
+      {3, "et AD = 4,5 cm. E est le point de [AD] tel que AE = 1,5 cm."},
       {4, "La droite (CE) coupe la droite (AB) en M. Calculer AM."}},
      {{TgenreReponse::nombre, 4, nullptr}},
      {{2.5,
        "Les points M, E, C sont alignés ainsi que les points A, E, D. Les droites (AM) et (CD)"},
       {3.8, "sont parallèles. D'après le théorème de Thalès : $FEA;ED; = $FEM;EC; = $FAM;DC;"},
-      {5.1, "ED = AD -AE = 3 ;  $F1,5; 3; = $FAM; 8;   donc  3 AM = 12  donc  AM = 4"}}},
+      {5.5, "ED = AD -AE = 3 ;  $F1,5; 3; = $FAM; 8;   donc  3 AM = 12  donc  AM = 4"}}},
 };
 
 // Index 426 : « Avec deux sécantes ».
 constexpr Probleme deuxSecantes[] = {
-    {{{2, "Les droites (AC) et (BD) se coupent en O ; (AB) et (CD) sont parallèles."},
-      {3, "OA = 8 ; OB = 10 ; OC = 2 ; DC = 1,5 (en cm)."},
-      {4, "Calculer :  a. AB     b. OD"}},
+    {{{2, "Les droites (AC) et (BD) se coupent en O ;"},
+      {3, "(AB) et (CD) sont parallèles."},
+      {4, "OA = 8 ; OB = 10 ; OC = 2 ; DC = 1,5 (en cm)."},
+      {5, "Calculer :  a. AB     b. OD"}},
      {{TgenreReponse::nombre, 6, nullptr}, {TgenreReponse::nombre, 2.5, nullptr}},
      {{2.5,
        "Les points A, O, C sont alignés ainsi que les points B, O, D. Les droites (AB) et (CD)"},
       {3.8, "sont parallèles. D'après le théorème de Thalès : $FOA;OC; = $FOB;OD; = $FAB;CD;"},
-      {5.1, "a. $FAB;1,5; = $F8;2; = 4   donc  AB = 6"},
-      {6.4, "b. $F10;OD; = 4   donc  4 OD = 10  donc  OD = 2,5"}}},
+      {5.5, "a. $FAB;1,5; = $F8;2; = 4   donc  AB = 6"},
+      {7.2, "b. $F10;OD; = 4   donc  4 OD = 10  donc  OD = 2,5"}}},
 };
 
 // Index 427 : « Avec une double inconnue ».
 constexpr Probleme doubleInconnue[] = {
-    {{{2, "ABC est un triangle ; M est un point de [AB] et N un point de [AC] tels que"},
-      {3, "(MN)//(BC). On donne AB = 6 ; BC = 9 ; AM = 2."},
-      {4.5, "a. Calculer MN.     b. On pose AN = x et on donne NC = 4,5. Calculer x."}},
+    {{{2, "ABC est un triangle ; M est un point de [AB] et N un point"},
+      {3, "de [AC] tels que (MN)//(BC)."},
+      {4, "On donne AB = 6 ; BC = 9 ; AM = 2."},
+      {5.5, "a. Calculer MN."},
+      {7, "b. On pose AN = x et on donne NC = 4,5. Calculer x."}},
      {{TgenreReponse::nombre, 3, nullptr}, {TgenreReponse::nombre, 2.25, nullptr}},
      {{2.5, "D'après le théorème de Thalès : $FAM;AB; = $FAN;AC; = $FMN;BC;  soit  $F2;6; = "
             "$FAN;AC; = $FMN;9;"},
@@ -480,14 +487,11 @@ constexpr Probleme doubleInconnue[] = {
 } // namespace
 
 std::span<const EquationRapports> equationsRapports(int index) {
-    switch (index) {
-    case 401:
-        return deuxRapports;
-    case 403:
-        return inconnueDeuxFois;
-    default:
-        return {};
-    }
+    static constexpr TableIndexee<EquationRapports> tables[] = {
+        {401, deuxRapports},
+        {403, inconnueDeuxFois},
+    };
+    return tableDIndex<EquationRapports>(tables, index);
 }
 
 std::span<const TroisRapports> troisRapports() {
@@ -507,18 +511,13 @@ std::span<const RapportsEgaux> rapportsEgaux() {
 }
 
 std::span<const CalculThales> calculsThales(int index) {
-    switch (index) {
-    case 408:
-        return calculsBase1;
-    case 409:
-        return calculsBase2;
-    case 410:
-        return calculsComplementaires1;
-    case 411:
-        return calculsComplementaires2;
-    default:
-        return {};
-    }
+    static constexpr TableIndexee<CalculThales> tables[] = {
+        {408, calculsBase1},
+        {409, calculsBase2},
+        {410, calculsComplementaires1},
+        {411, calculsComplementaires2},
+    };
+    return tableDIndex<CalculThales>(tables, index);
 }
 
 std::span<const PlacerM> placerM() {
@@ -534,14 +533,11 @@ std::span<const QcmParallelisme> qcmParallelisme() {
 }
 
 std::span<const PlacerRapport> placerRapport(int index) {
-    switch (index) {
-    case 417:
-        return rapportsQuadrillage;
-    case 418:
-        return rapportsParalleles;
-    default:
-        return {};
-    }
+    static constexpr TableIndexee<PlacerRapport> tables[] = {
+        {417, rapportsQuadrillage},
+        {418, rapportsParalleles},
+    };
+    return tableDIndex<PlacerRapport>(tables, index);
 }
 
 std::span<const PartagerSegment> partagerSegment() {
@@ -549,20 +545,11 @@ std::span<const PartagerSegment> partagerSegment() {
 }
 
 std::span<const Probleme> probleme(int index) {
-    switch (index) {
-    case 421:
-        return trapeze;
-    case 422:
-        return reciproquesProbleme;
-    case 425:
-        return parallelogramme;
-    case 426:
-        return deuxSecantes;
-    case 427:
-        return doubleInconnue;
-    default:
-        return {};
-    }
+    static constexpr TableIndexee<Probleme> tables[] = {
+        {421, trapeze},      {422, reciproquesProbleme}, {425, parallelogramme},
+        {426, deuxSecantes}, {427, doubleInconnue},
+    };
+    return tableDIndex<Probleme>(tables, index);
 }
 
 } // namespace exo5ch10

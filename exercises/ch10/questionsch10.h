@@ -7,23 +7,14 @@
 
 #include "analysis/jugement/genresreponse.h"
 
+#include "exercises/commun/serie.h"
+
 #include <span>
 
 namespace exo5ch10 {
 
-// Une ligne de texte balisé placée à une ligne donnée d'une zone d'affichage ; une ligne
-// sans texte (nullptr) marque la fin des lignes utiles d'un tableau de lignes.
-struct LigneTexte {
-    double ligne;
-    const char* texte;
-};
-
 // Équation en rapports d'inconnue x (exercices 401 et 403).
-struct EquationRapports {
-    const char* equation;
-    double valeur;
-    LigneTexte solution[2];
-};
+using EquationRapports = QuestionNombre;
 
 // Deux inconnues x et y dans une suite de trois rapports égaux (exercice 402).
 struct TroisRapports {
@@ -49,7 +40,7 @@ struct TableauProportionnalite {
     double ligneHaut[3];
     double ligneBas[3];
     bool proportionnel;
-    const char* solution;
+    LigneTexte solution[2];
 };
 
 // Suite de rapports égaux où remplacer a, b et c par des noms de segments (exercice 407).

@@ -29,10 +29,10 @@ void poserEquation(TdonneesCommunes& d) {
     if (deuxFois) {
         encadrerJusqua(d, 3.5, 44);
         ajouterLigneEnonce(d, "Trouver le nombre inconnu x sachant que :", 2);
-        ajouterLigneEnonce(d, q.equation, 3.5);
+        ajouterLigneEnonce(d, q.enonce, 3.5);
     } else {
         encadrerJusqua(d, 2, 44);
-        ajouterLigneEnonce(d, std::string("Calculer le nombre x tel que : ") + q.equation, 2);
+        ajouterLigneEnonce(d, std::string("Calculer le nombre x tel que : ") + q.enonce, 2);
     }
     attendreNombre(d, 1, q.valeur);
 }
@@ -131,20 +131,24 @@ void poserProportionnalite(TdonneesCommunes& d) {
 }
 
 void solutionProportionnalite(TdonneesCommunes& d) {
-    ajouterLigneSolution(d, questionCourante(d, tableauxProportionnalite()).solution, 3);
+    ecrireLignesSolution(d, questionCourante(d, tableauxProportionnalite()).solution);
 }
 
-constexpr TexerciceCh10 exercices[] = {
-    {401, &poserEquation, nullptr, &solutionEquation},
-    {402, &poserTroisRapports, nullptr, &solutionTroisRapports},
-    {403, &poserEquation, nullptr, &solutionEquation},
-    {404, &poserRapportsAlignes, nullptr, &solutionRapportsAlignes},
-    {405, &poserProportionnalite, nullptr, &solutionProportionnalite},
+constexpr Texercice exercices[] = {
+    {.index = 401, .poserEnonce = &poserEquation, .donnerSolution = &solutionEquation},
+    {.index = 402, .poserEnonce = &poserTroisRapports, .donnerSolution = &solutionTroisRapports},
+    {.index = 403, .poserEnonce = &poserEquation, .donnerSolution = &solutionEquation},
+    {.index = 404,
+     .poserEnonce = &poserRapportsAlignes,
+     .donnerSolution = &solutionRapportsAlignes},
+    {.index = 405,
+     .poserEnonce = &poserProportionnalite,
+     .donnerSolution = &solutionProportionnalite},
 };
 
 } // namespace
 
-std::span<const TexerciceCh10> exercicesRapports() {
+std::span<const Texercice> exercicesRapports() {
     return exercices;
 }
 

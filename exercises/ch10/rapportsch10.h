@@ -9,6 +9,6 @@
 
 namespace exo5ch10 {
 
-std::span<const TexerciceCh10> exercicesRapports();
+std::span<const Texercice> exercicesRapports();
 
 } // namespace exo5ch10

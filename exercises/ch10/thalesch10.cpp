@@ -119,10 +119,11 @@ void solutionThales(TdonneesCommunes& d, std::string_view prefixe, std::string_v
                          ligne + 1.5);
 }
 
-void solutionReciproque(TdonneesCommunes& d, double ligne) {
+void solutionReciproque(TdonneesCommunes& d, bool inverse, double ligne) {
     ajouterLigneSolution(d,
-                         "c. Les points A, M, B et les points A, N, C sont alignés dans le même "
-                         "ordre et $FAM;AB; = $FAN;AC;.",
+                         std::string("c. Les points ") + (inverse ? "M, A, B" : "A, M, B") +
+                             " et les points " + (inverse ? "N, A, C" : "A, N, C") +
+                             " sont alignés dans le même ordre et $FAM;AB; = $FAN;AC;.",
                          ligne);
     ajouterLigneSolution(d,
                          "Donc d'après la réciproque du théorème de Thalès, les droites (MN) et "

@@ -26,8 +26,9 @@ void figureThales(TdonneesCommunes& d, std::string_view lettres, double k);
 void solutionThales(TdonneesCommunes& d, std::string_view prefixe, std::string_view lettres,
                     bool inverse, double ligne, std::string_view fin);
 
-// Conclusions de la réciproque sur (MN) et (BC) : rapports égaux, ou différents.
-void solutionReciproque(TdonneesCommunes& d, double ligne);
+// Conclusions de la réciproque sur (MN) et (BC) : rapports égaux, ou différents. Les
+// triangles opposés par le sommet (`inverse`) donnent l'ordre M, A, B et N, A, C.
+void solutionReciproque(TdonneesCommunes& d, bool inverse, double ligne);
 void solutionNonParallele(TdonneesCommunes& d, double ligne);
 
 } // namespace exo5ch10

@@ -46,7 +46,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasSolution{"somme", "2+1", 10, 3, false}, CasSolution{"lettre", "x", 1, 0, false},
         CasSolution{"divisionParZero", "1/0", 1, 0, false},
         CasSolution{"racineDeNegatif", "rac(-4)", 1, 0, false},
-        CasSolution{"infini", "9p9p9p9", 1, 0, false},
+        CasSolution{"infini", "((9p9)p9)p9", 1, 0, false},
+        CasSolution{"puissancesEnChaine", "2^2^3", 1, 0, false},
+        CasSolution{"moinsTypographique", "\u22123", 2, -3, false},
         CasSolution{"quinzeChiffres", "999999999999999/3", 4, 333333333333333, true}),
     [](const auto& info) { return std::string(info.param.nom); });
 
@@ -104,11 +106,48 @@ TEST(Liste, TropDElementsOuIllisible) {
     EXPECT_FALSE(l.doublon);
 }
 
-TEST(Liste, ElementCoupeA40Caracteres) {
+// « 50+0+…+0-45 » vaut 5 mais ses 40 premiers caractères valent 50 : un élément trop long
+// est illisible, jamais jugé sur son début.
+const std::string cinqEn43Caracteres = [] {
+    std::string t = "50";
+    for (int i = 0; i < 19; ++i) {
+        t += "+0";
+    }
+    return t + "-45";
+}();
+
+TEST(Liste, ElementTropLongIllisibleSansCoupe) {
+    ASSERT_EQ(cinqEn43Caracteres.size(), 43u);
     analexpr::TlisteSolutions l;
+    analexpr::lireListeSolutions(l, "1;" + cinqEn43Caracteres, false);
+    EXPECT_EQ(l.etatListe, analexpr::TlisteSolutions::elementTropLong);
+    EXPECT_EQ(l.solutions[2].texte, cinqEn43Caracteres);
+    EXPECT_TRUE(l.solutions[2].tropLong);
+    EXPECT_EQ(l.solutions[2].forme, Tsolution::illisible);
+
     analexpr::lireListeSolutions(l, std::string(60, '1'), false);
-    EXPECT_EQ(l.solutions[1].texte.size(), 40u);
-    EXPECT_EQ(l.etatListe, 2);
+    EXPECT_EQ(l.etatListe, analexpr::TlisteSolutions::elementTropLong);
+    EXPECT_EQ(l.solutions[1].texte.size(), 60u);
+
+    // 40 caractères exactement sont lus.
+    analexpr::lireListeSolutions(l, cinqEn43Caracteres.substr(0, 40), false);
+    EXPECT_EQ(l.etatListe, 0);
+    EXPECT_EQ(l.solutions[1].valeur, 50);
+    Tsolution borne;
+    borne.texte = cinqEn43Caracteres;
+    analexpr::analyserSolution(borne);
+    EXPECT_TRUE(borne.tropLong);
+    EXPECT_EQ(borne.forme, Tsolution::illisible);
+}
+
+// Les signes qu'un clavier ou un texte copié donne sont lus comme ceux de la syntaxe.
+TEST(Liste, SignesTypographiques) {
+    analexpr::TlisteSolutions l;
+    analexpr::lireListeSolutions(l, "\u22122 ; 3\u00F74 ; 2\u00D73", false);
+    ASSERT_EQ(l.etatListe, 0);
+    EXPECT_EQ(valeurs(l), (std::vector<double>{-2, 0.75, 6}));
+    EXPECT_EQ(l.solutions[1].forme, Tsolution::entier);
+    EXPECT_EQ(l.solutions[2].forme, Tsolution::fraction);
 }
 
 TEST(Courbe, PointsDefinisEtIndefinis) {

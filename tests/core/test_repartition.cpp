@@ -1,6 +1,7 @@
 #include "core/donneescommunes.h"
 #include "core/exercice/repartition.h"
 #include "core/identifiants.h"
+#include "exercises/commun/registre.h"
 #include "exercises/inscriptionchapitres.h"
 
 #include <gtest/gtest.h>
@@ -43,8 +44,8 @@ TEST_F(Repartition, LesQuatorzeUnitesSInscrivent) {
         EXPECT_NE(unite->poserEnonce, nullptr);
         EXPECT_NE(unite->jugerReponse, nullptr);
         EXPECT_NE(unite->donnerSolution, nullptr);
-        const bool reprise = code == 13 || code == 15;
-        EXPECT_EQ(unite->reprendreEnonce != nullptr, reprise) << code;
+        // Le répartiteur du registre : la reprise dépend de la ligne de l'exercice.
+        EXPECT_NE(unite->reprendreEnonce, nullptr) << code;
     }
     for (int code : {0, 1, 16, 517}) {
         EXPECT_EQ(uniteChapitre(code), nullptr) << code;
@@ -84,6 +85,35 @@ TEST_F(Repartition, CodesSansUniteNeFontRien) {
         reprendreEnonce(d);
     }
     EXPECT_TRUE(journal.empty());
+}
+
+// Le registre par indice : seule une ligne qui a une reprise restaure l'énoncé ; un indice
+// sans ligne ne pose rien et ne reprend rien ; une ligne inscrite de nouveau remplace
+// l'ancienne.
+TEST_F(Repartition, RegistreParIndice) {
+    static constexpr Texercice lignes[] = {
+        {.index = 300, .poserEnonce = &poser, .reprendreEnonce = &reprendre},
+        {.index = 301, .poserEnonce = &poser},
+    };
+    static constexpr Texercice remplacante[] = {{.index = 301, .reprendreEnonce = &reprendre}};
+    effacerExercices();
+    inscrireExercices(lignes);
+    const int code = chapitreDExercice(300);
+    inscrireUniteChapitre(code, uniteDuRegistre());
+    d.codeChapitre = code;
+    for (int index : {300, 301, 302}) {
+        d.numeroExercice = index;
+        poserEnonce(d);
+        reprendreEnonce(d);
+    }
+    inscrireExercices(remplacante);
+    d.numeroExercice = 301;
+    poserEnonce(d);
+    reprendreEnonce(d);
+    EXPECT_EQ(journal, (std::vector<std::string>{"poser 300", "reprendre 300", "poser 301",
+                                                 "reprendre 301"}));
+    effacerExercices();
+    inscrireChapitres();
 }
 
 } // namespace

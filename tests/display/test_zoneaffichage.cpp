@@ -363,4 +363,52 @@ TEST_F(Zone, FondEtImages) {
     EXPECT_EQ(peindre().pixel(0, 0), qRgb(255, 255, 255));
 }
 
+// Le rectangle que mesure emprisePeinte est celui de l'encre que peint la zone : texte
+// simple, fraction empilée, exposant, cadre ; à un pixel près (lissage des bords).
+struct CasEmprise {
+    const char* nom;
+    int (*ajouter)(TzoneAffichage&);
+};
+
+class Emprises : public Zone, public testing::WithParamInterface<CasEmprise> {};
+
+QRect encreDe(const QImage& image) {
+    QRect encre;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                encre |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return encre;
+}
+
+TEST_P(Emprises, EgaleLEncrePeinte) {
+    const int i = GetParam().ajouter(*zone);
+    ASSERT_GT(i, 0);
+    const QRect mesure = emprisePeinte(*zone, i);
+    const QRect encre = encreDe(peindre());
+    ASSERT_FALSE(encre.isEmpty());
+    EXPECT_TRUE(mesure.adjusted(-1, -1, 1, 1).contains(encre)) << GetParam().nom;
+    EXPECT_TRUE(encre.adjusted(-1, -1, 1, 1).contains(mesure)) << GetParam().nom;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Objets, Emprises,
+    testing::Values(
+        CasEmprise{"texte", [](TzoneAffichage& z) { return ecrire(z, "Calculer AB.", 3, 2); }},
+        CasEmprise{"fraction",
+                   [](TzoneAffichage& z) { return ecrire(z, "a. $FMN;9; = $F1;3;", 3, 4); }},
+        CasEmprise{"exposant", [](TzoneAffichage& z) { return ecrire(z, "A = 3 x² + 1", 3, 2); }},
+        CasEmprise{"cadre", [](TzoneAffichage& z) { return ajouterCadre(z, 2, 1, 1, 20, 3); }}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+TEST_F(Zone, EmpriseVideDUnObjetCache) {
+    const int i = ecrire(*zone, "Calculer AB.", 3, 2);
+    zone->objet(i)->visible = false;
+    EXPECT_TRUE(emprisePeinte(*zone, i).isEmpty());
+    EXPECT_TRUE(emprisePeinte(*zone, 99).isEmpty());
+}
+
 } // namespace

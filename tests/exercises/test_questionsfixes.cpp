@@ -47,8 +47,8 @@ TEST_P(SeriesCh01, UneTableComplete) {
         verifierLignes(q.solution, q.expression);
     }
     for (const auto& q : nombres) {
-        ASSERT_NE(q.expression, nullptr);
-        verifierLignes(q.solution, q.expression);
+        ASSERT_NE(q.enonce, nullptr);
+        verifierLignes(q.solution, q.enonce);
     }
     for (const auto& q : champs) {
         ASSERT_NE(q.expression, nullptr);

@@ -19,4 +19,5 @@ int commandeAnalyser(const std::vector<std::string>& arguments);
 int commandeRendre(const std::vector<std::string>& arguments);
 int commandeExercice(const std::vector<std::string>& arguments);
 int commandeParcours(const std::vector<std::string>& arguments);
+int commandeQuestions(const std::vector<std::string>& arguments);
 int commandeJuger(const std::vector<std::string>& arguments);

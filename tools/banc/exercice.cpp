@@ -16,6 +16,7 @@
 #include "tools/banc/commandes.h"
 #include "tools/banc/environnementbanc.h"
 #include "tools/banc/imageexercice.h"
+#include "tools/banc/questionjson.h"
 
 #include <nlohmann/json.hpp>
 
@@ -28,8 +29,6 @@
 namespace {
 
 using json = nlohmann::json;
-
-constexpr int largeurEnonceFenetre = 780;
 
 // Textes de la zone de solution déjà écrits quand la solution commence : ce sont les
 // messages du jugement. Le jugement du chapitre est enveloppé pour les compter.
@@ -53,10 +52,6 @@ void jugerEnComptant(TdonneesCommunes& d) {
     textesAvantSolution = d.zoneSolution ? nombreTextes(*d.zoneSolution) : 0;
 }
 
-json texteZone(const Ttexte& t, const TzoneAffichage& zone) {
-    return {{"ligne", t.y / 18 + 0.5}, {"colonne", t.x / 8 - zone.marge}, {"texte", t.texte}};
-}
-
 std::vector<int> lireCases(const std::string& texte) {
     std::vector<int> cases;
     std::stringstream flux(texte);
@@ -71,21 +66,12 @@ std::vector<int> lireCases(const std::string& texte) {
     return cases;
 }
 
-// Verdict de la question entière : celui de la question terminée ; sinon le plus grave des
-// champs jugés (6, puis 9), pour qu'un champ refusé ne se cache pas derrière un champ a
-// exact, et 3 quand un autre champ que le premier est faux.
+// Verdict de la question entière, tel que le noyau l'a compté (conclureQuestion est seule à
+// l'écrire) : 3 quand l'essai est compté faux, même si un champ était mal écrit ; 6 ou 9
+// quand il n'est pas compté ; 1 quand la question est finie juste ; 0 quand rien n'a été
+// jugé (un champ laissé vide).
 int verdictQuestion(const TdonneesCommunes& d) {
-    if (d.questionTerminee) {
-        return static_cast<int>(d.codeVerdict);
-    }
-    for (const Tverdict grave : {Tverdict::illisible, Tverdict::malEcrit}) {
-        for (int k = 1; k <= 3; ++k) {
-            if (d.verdictsChamps[k] == grave) {
-                return static_cast<int>(grave);
-            }
-        }
-    }
-    return static_cast<int>(d.codeVerdict == Tverdict::exact ? Tverdict::faux : d.codeVerdict);
+    return static_cast<int>(d.codeVerdict);
 }
 
 // Refuse ce qu'un élève ne peut pas faire dans la fenêtre : plus de réponses que de champs,
@@ -139,13 +125,6 @@ int commandeExercice(const std::vector<std::string>& brut) {
     EnvironnementBanc environnement;
     TdonneesCommunes& d = environnement.d;
 
-    if (arguments.valeur("png") && d.zoneEnonce && d.zoneEnonce->boite != nullptr) {
-        // Pour le dessin, l'énoncé a la largeur qu'il a dans l'onglet des exercices : la
-        // figure se cale alors à sa droite, hors du texte.
-        d.zoneEnonce->boite->largeur = largeurEnonceFenetre;
-        environnement.plateforme.rectangles[d.zoneEnonce->boite] = {0, 0, largeurEnonceFenetre,
-                                                                    d.zoneEnonce->boite->hauteur};
-    }
     d.numeroExercice = static_cast<int>(index);
     lancerExercice(d, d.numeroExercice);
     while (d.numeroQuestion < question && d.numeroQuestion < d.nombreQuestions) {
@@ -162,34 +141,9 @@ int commandeExercice(const std::vector<std::string>& brut) {
 
     json sortie{
         {"titre", d.titreExercice}, {"nombre_questions", d.nombreQuestions}, {"bareme", d.bareme}};
-    json enonce = json::array();
-    for (const auto& objet : d.zoneEnonce->objets) {
-        if (const auto* t = dynamic_cast<const Ttexte*>(objet.get())) {
-            enonce.push_back(texteZone(*t, *d.zoneEnonce));
-        }
-    }
-    sortie["enonce"] = enonce;
-    json champs = json::array();
-    for (int k = 1; k <= d.nombreChamps; ++k) {
-        champs.push_back({{"type", static_cast<int>(d.typeReponse[k])},
-                          {"attendu", d.reponseAttendue[k].texte()},
-                          {"valeur", d.valeurAttendue[k]},
-                          {"lettres", d.lettresPermises[k].texte()},
-                          {"precision", d.precision[k]}});
-    }
-    sortie["champs"] = champs;
-    json tableCases = json::array();
-    for (int n = 1; n <= nombreMaxCases; ++n) {
-        const TcaseChoix& c = d.cases[n];
-        if (c.active) {
-            tableCases.push_back(
-                {{"numero", n},
-                 {"texte", c.etiquette != 0 ? d.etiquettes[c.etiquette].texte.texte() : ""},
-                 {"juste", d.choixUnique ? n == d.caseJuste
-                                         : d.casesJustes.test(static_cast<std::size_t>(n))}});
-        }
-    }
-    sortie["cases"] = tableCases;
+    sortie["enonce"] = enonceEnJson(d);
+    sortie["champs"] = champsEnJson(d);
+    sortie["cases"] = casesEnJson(d);
 
     const bool soumettre = !reponses.empty() || !cases.empty() || arguments.drapeau("solution");
     if (soumettre) {

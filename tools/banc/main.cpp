@@ -42,6 +42,10 @@ constexpr std::array sousCommandes{
                  "exercice INDEX [--graine S] [--question Q] [--reponse R]... [--cases N,N] "
                  "[--solution] [--png FICHIER]\n"
                  "      --png : l'énoncé (cases, figure, champs) et la solution dessinés en PNG"},
+    SousCommande{"questions", &commandeQuestions,
+                 "questions [--chapitre N] [--graines N]\n"
+                 "      chaque question de chaque exercice, N graines : lignes de l'énoncé,\n"
+                 "      champs (genre, attendu, valeur, lettres), cases, lignes de la solution"},
     SousCommande{"parcours", &commandeParcours,
                  "parcours [--graines N] [--chapitre N]\n"
                  "      chaque question de chaque exercice, N graines : la réponse modèle doit\n"

@@ -1,21 +1,23 @@
 // calvane-banc parcours : pose chaque question de chaque exercice qui a un énoncé, pour
 // plusieurs graines, y soumet la réponse modèle (elle doit être jugée exacte et terminer la
 // question) puis, sur la même question posée de nouveau, une réponse fausse (elle ne doit
-// pas l'être). Écrit un rapport JSON puis, en dernière ligne, « N passed, M failed » ; sort
-// avec 1 si un cas a échoué.
+// pas l'être). Après l'énoncé, la solution et les messages, vérifie aussi la mise en page
+// (disposition.h) : un manquement fait échouer le cas. Écrit un rapport JSON puis, en dernière
+// ligne, « N passed, M failed » ; sort avec 1 si un cas a échoué.
 
 #include "analysis/jugement/verdict.h"
 #include "analysis/nombres/hasard.h"
-#include "core/arbres/arbreexercices.h"
 #include "core/controles/bouton.h"
 #include "core/controles/champsaisie.h"
 #include "core/exercice/exercice.h"
 #include "core/exercice/reponsemodele.h"
 #include "core/exercice/soumission.h"
-#include "core/identifiants.h"
+#include "tools/banc/applicationqt.h"
 #include "tools/banc/arguments.h"
 #include "tools/banc/commandes.h"
+#include "tools/banc/disposition.h"
 #include "tools/banc/environnementbanc.h"
+#include "tools/banc/feuilles.h"
 
 #include <nlohmann/json.hpp>
 
@@ -36,6 +38,8 @@ struct Soumission {
     int points = 0;
     bool jugee = false;
     bool terminee = false;
+    // Manquements de mise en page : de l'énoncé posé, puis de la solution ou des messages.
+    json disposition = json::array();
 };
 
 json enJson(const Soumission& s) {
@@ -47,6 +51,7 @@ json enJson(const Soumission& s) {
 // et y soumet la réponse modèle ou une réponse fausse.
 Soumission soumettre(int index, int question, std::uint64_t graine, bool juste) {
     nombres::initialiserHasard(graine);
+    Soumission s;
     EnvironnementBanc environnement;
     TdonneesCommunes& d = environnement.d;
     lancerExercice(d, index);
@@ -54,11 +59,13 @@ Soumission soumettre(int index, int question, std::uint64_t graine, bool juste) 
         poserQuestion(d, true);
     }
     if (juste) {
+        s.disposition = verifierDisposition(d, "enonce", true);
+    }
+    if (juste) {
         donnerReponseModele(d);
     } else {
         donnerReponseFausse(d);
     }
-    Soumission s;
     for (int k = 1; k <= d.nombreChamps && k <= 3; ++k) {
         s.reponses.push_back(champReponse(d, k)->texte);
     }
@@ -73,12 +80,16 @@ Soumission soumettre(int index, int question, std::uint64_t graine, bool juste) 
     // Une soumission refusée (champ requis vide) laisse le bouton Correction visible.
     s.jugee = d.BoutonCorrection == nullptr || !d.BoutonCorrection->visible;
     s.terminee = d.questionTerminee;
+    for (json& m : verifierDisposition(d, juste ? "solution" : "messages", false)) {
+        s.disposition.push_back(std::move(m));
+    }
     return s;
 }
 
 struct Bilan {
     int reussis = 0;
     int echecs = 0;
+    int manquements = 0;
 };
 
 json parcourirExercice(int index, int graines, Bilan& bilan) {
@@ -104,14 +115,24 @@ json parcourirExercice(int index, int graines, Bilan& bilan) {
             const bool modeleExact = modele.verdict == Tverdict::exact && modele.terminee;
             const bool fausseRefusee =
                 fausse.jugee && !(fausse.verdict == Tverdict::exact && fausse.terminee);
-            const bool reussi = modeleExact && fausseRefusee;
+            json disposition = modele.disposition;
+            for (const json& m : fausse.disposition) {
+                disposition.push_back(m);
+            }
+            const bool reussi = modeleExact && fausseRefusee && disposition.empty();
             (reussi ? bilan.reussis : bilan.echecs) += 1;
+            bilan.manquements += static_cast<int>(disposition.size());
             echecs += reussi ? 0 : 1;
             if (!reussi) {
-                cas.push_back({{"question", q},
-                               {"graine", g},
-                               {"modele", enJson(modele)},
-                               {"fausse", enJson(fausse)}});
+                json echec{{"question", q}, {"graine", g}};
+                if (!(modeleExact && fausseRefusee)) {
+                    echec["modele"] = enJson(modele);
+                    echec["fausse"] = enJson(fausse);
+                }
+                if (!disposition.empty()) {
+                    echec["disposition"] = std::move(disposition);
+                }
+                cas.push_back(std::move(echec));
             }
         }
     }
@@ -126,46 +147,26 @@ json parcourirExercice(int index, int graines, Bilan& bilan) {
 } // namespace
 
 int commandeParcours(const std::vector<std::string>& brut) {
-    const Arguments arguments(brut, {"graines", "chapitre"}, {});
-    if (!arguments.positionnels().empty()) {
-        throw ErreurArguments("aucun argument positionnel attendu");
-    }
-    const long long graines =
-        Arguments::entier("graines", arguments.valeur("graines").value_or("1"));
-    if (graines < 1 || graines > 1000) {
-        throw ErreurArguments("--graines doit être entre 1 et 1000");
-    }
-    int premier = premierCodeChapitre;
-    int dernier = dernierCodeChapitre;
-    if (const auto chapitre = arguments.valeur("chapitre")) {
-        const long long n = Arguments::entier("chapitre", *chapitre);
-        if (n < 1 || n > 14) {
-            throw ErreurArguments("--chapitre doit être entre 1 et 14");
-        }
-        premier = dernier = static_cast<int>(n) + 1;
-    }
+    const Arguments arguments = argumentsDeChapitres(brut);
+    const int graines = lireGraines(arguments);
+    const std::vector<int> feuilles = feuillesDesChapitres(arguments);
 
-    const TarbreContenu& arbre = arbreExercices();
+    // Les mesures de la mise en page demandent les polices.
+    assurerApplication();
     Bilan bilan;
     json exercices = json::array();
     json sansEnonce = json::array();
-    for (int index = 0; index < arbre.nombreNoeuds(); ++index) {
-        const int code = chapitreDExercice(index);
-        if (arbre.aDesEnfants(index) || code < premier || code > dernier) {
-            continue;
-        }
-        json rapport = parcourirExercice(index, static_cast<int>(graines), bilan);
+    for (const int index : feuilles) {
+        json rapport = parcourirExercice(index, graines, bilan);
         if (rapport.is_null()) {
             sansEnonce.push_back(index);
         } else {
             exercices.push_back(std::move(rapport));
         }
     }
-    const json sortie{{"graines", graines},
-                      {"exercices", exercices},
-                      {"sans_enonce", sansEnonce},
-                      {"reussis", bilan.reussis},
-                      {"echecs", bilan.echecs}};
+    const json sortie{{"graines", graines},        {"exercices", exercices},
+                      {"sans_enonce", sansEnonce}, {"reussis", bilan.reussis},
+                      {"echecs", bilan.echecs},    {"manquements_disposition", bilan.manquements}};
     std::cout << sortie.dump() << "\n";
     std::cout << bilan.reussis << " passed, " << bilan.echecs << " failed\n";
     return bilan.echecs == 0 ? 0 : 1;
