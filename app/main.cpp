@@ -6,30 +6,27 @@
 #include "analysis/nombres/hasard.h"
 #include "content/imagiciels/imagiciels.h"
 #include "content/cours/pagescours.h"
+#include "content/index/ouvririnfo.h"
 #include "core/clelien.h"
 #include "core/donneescommunes.h"
 #include "display/texte/textemarque.h"
 #include "exercises/inscriptionchapitres.h"
 #include "ui/fenetreprincipale.h"
+#include "ui/traductionqt.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     nombres::initialiserHasard();
-    QTranslator traduction;
-    if (traduction.load(QStringLiteral("qtbase_fr"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&traduction);
-    }
+    installerTraductionQt();
     installerResolveurCles(&identifiantDeCle);
     inscrireChapitres();
     inscrireImagiciels();
     inscrireCours();
+    inscrireIndex();
     auto donnees = std::make_unique<TdonneesCommunes>();
     TFenetrePrincipale fenetre(*donnees);
     fenetre.show();

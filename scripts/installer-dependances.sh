@@ -6,7 +6,7 @@ set -euo pipefail
 
 paquets=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
+    qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl1-mesa-dev
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     fonts-liberation2 fonts-liberation fonts-dejavu-core
     xvfb xdotool imagemagick x11-utils libx11-dev

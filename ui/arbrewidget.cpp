@@ -3,8 +3,11 @@
 #include "core/arbres/arbrecontenu.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QToolTip>
 
 TarbreWidget::TarbreWidget(QWidget* parent, const TarbreContenu& contenu)
     : QTreeWidget(parent), contenu_(contenu) {
@@ -75,6 +78,33 @@ void TarbreWidget::selectionnerIndex(int index) {
     }
     setCurrentItem(cible);
     scrollToItem(cible);
+}
+
+bool TarbreWidget::libelleCoupe(const QTreeWidgetItem* element) const {
+    if (element == nullptr) {
+        return false;
+    }
+    const QModelIndex index = indexFromItem(element);
+    const QRect ligne = visualRect(index);
+    const QFontMetrics mesure(element->data(0, Qt::FontRole).isValid() ? element->font(0) : font());
+    // Marge du texte dans sa cellule, de chaque côté, comme la dessine le style.
+    const int marge = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return mesure.horizontalAdvance(element->text(0)) + 2 * marge > ligne.width();
+}
+
+bool TarbreWidget::viewportEvent(QEvent* evenement) {
+    if (evenement->type() == QEvent::ToolTip) {
+        const auto* aide = static_cast<QHelpEvent*>(evenement);
+        const QTreeWidgetItem* sous = itemAt(aide->pos());
+        if (libelleCoupe(sous)) {
+            QToolTip::showText(aide->globalPos(), sous->text(0), viewport());
+        } else {
+            QToolTip::hideText();
+            evenement->ignore();
+        }
+        return true;
+    }
+    return QTreeWidget::viewportEvent(evenement);
 }
 
 void TarbreWidget::mousePressEvent(QMouseEvent* evenement) {

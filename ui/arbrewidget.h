@@ -32,7 +32,12 @@ public:
     // Sélectionne le nœud (ses ancêtres se déplient) ; −1 retire la sélection.
     void selectionnerIndex(int index);
 
+    // Vrai si le libellé de l'élément est coupé (« … ») faute de place dans sa ligne.
+    bool libelleCoupe(const QTreeWidgetItem* element) const;
+
 protected:
+    // Une bulle montre le libellé entier d'un élément coupé.
+    bool viewportEvent(QEvent* evenement) override;
     void mousePressEvent(QMouseEvent* evenement) override;
     void mouseDoubleClickEvent(QMouseEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;

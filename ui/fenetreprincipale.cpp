@@ -2,12 +2,14 @@
 
 #include "content/imagiciels/imagiciels.h"
 #include "content/cours/pagescours.h"
+#include "content/info/fenetreinfo.h"
 #include "core/arbres/arbrealphabetique.h"
 #include "core/arbres/arbretheme.h"
 #include "core/controles/arbre.h"
 #include "core/controles/controlesfenetre.h"
 #include "core/controles/dispositionexercice.h"
 #include "core/donneescommunes.h"
+#include "core/exercice/bilan.h"
 #include "core/exercice/cases.h"
 #include "core/exercice/exercice.h"
 #include "core/exercice/soumission.h"
@@ -17,17 +19,21 @@
 #include "display/figures/clavierfigure.h"
 #include "display/texte/canevas.h"
 #include "display/zones/zoneaffichage.h"
+#include "ui/accueil.h"
 #include "ui/arbrewidget.h"
 #include "ui/barreonglets.h"
 #include "ui/boutonimage.h"
 #include "ui/dessins.h"
 #include "ui/ongletcours.h"
+#include "ui/dessinsaccueil.h"
+#include "ui/fenetreinfo.h"
 #include "ui/plateformeqt.h"
 #include "ui/widgetzone.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +42,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -191,6 +198,17 @@ TFenetrePrincipale::TFenetrePrincipale(TdonneesCommunes& d, Tplateforme* platefo
         plateforme = plateformePropre_.get();
     }
     plateforme_ = plateforme;
+    positionPointeur = [] { return QCursor::pos(); };
+    rectangleBureau = [this] {
+        return screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 800, 600);
+    };
+    hoteInfo().montrer = [this](TdonneesCommunes&, int identifiant) { montrerInfo(identifiant); };
+    hoteInfo().fermer = [this] {
+        if (info_ != nullptr) {
+            info_->hide();
+            info_.reset();
+        }
+    };
     construire();
     demarrer();
 }
@@ -200,6 +218,9 @@ TFenetrePrincipale::~TFenetrePrincipale() {
     // signal émis pendant leur destruction ne doit toucher un état déjà détruit.
     enSynchronisation_ = true;
     disconnect(suiviFocus_);
+    hoteInfo() = ThoteInfo{};
+    info_.reset();
+    infoOuverte = false;
     libererZones();
     qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
     if (d_.plateforme == plateforme_) {
@@ -420,8 +441,11 @@ QWidget* TFenetrePrincipale::construirePageExercice() {
     // Le bilan s'ouvre dans la fenêtre d'information ; le bouton reste inactif jusqu'au
     // premier exercice lancé depuis l'arbre, et tant que cette fenêtre n'est pas inscrite.
     bilan_->setEnabled(false);
-    connect(bilan_, &QAbstractButton::clicked, this, [this] {
-        if (const auto& ouvrir = renvoisContenu().ouvrirInfo) {
+    // Un appui ferme la fenêtre d'information ouverte, sinon ouvre le bilan.
+    connect(bilan_, &QAbstractButton::pressed, this, [this] {
+        if (infoAffichee()) {
+            fermerInfo();
+        } else if (const auto& ouvrir = renvoisContenu().ouvrirInfo) {
             ouvrir(d_, identifiant::bilan);
         }
         synchroniser();
@@ -522,7 +546,7 @@ QWidget* TFenetrePrincipale::construirePageExercice() {
     barreEtat_->setGeometry(0, hauteurFeuille - hauteurBarreEtat, largeurFeuille, hauteurBarreEtat);
     colorer(barreEtat_, fondScore);
     liaisons_.push_back({&c.ZoneScoreExercice, barreEtat_});
-    c.ZoneScoreExercice.texte = "                        Score : ";
+    c.ZoneScoreExercice.texte = ligneScore();
 
     setTabOrder(champs_[0].second, champs_[1].second);
     setTabOrder(champs_[1].second, champs_[2].second);
@@ -601,16 +625,17 @@ void TFenetrePrincipale::construire() {
     fond_ = panneau(this, sarcelle);
     fond_->setGeometry(0, 0, 800, 600);
 
-    // Accueil provisoire : un panneau vert et le bouton « Entrée ».
+    // L'accueil : la zone zoneAccueil posée sur le rectangle du classeur. Au clavier, elle
+    // prend le focus : Entrée entre, Alt+A ouvre « À propos », Alt+Q quitte.
     accueil_ = panneau(this, fondAccueil);
     accueil_->setGeometry(0, 0, 800, 600);
-    TwidgetZone* zoneAccueil = zoneLiee(accueil_, &TdonneesCommunes::zoneAccueil, largeurClasseur,
-                                        hauteurClasseur, fondAccueil);
-    zoneAccueil->souris = nullptr;
-    boutonEntree_ = new QPushButton(QStringLiteral("Entrée"), accueil_);
-    boutonEntree_->setGeometry(350, 530, 100, 30);
-    boutonEntree_->setDefault(true);
-    connect(boutonEntree_, &QPushButton::clicked, this, [this] { entrer(); });
+    zoneAccueil_ = zoneLiee(accueil_, &TdonneesCommunes::zoneAccueil, largeurClasseur,
+                            hauteurClasseur, fondAccueil);
+    zoneAccueil_->souris = [this](int x, int y, int action) { sourisAccueil(x, y, action); };
+    zoneAccueil_->setFocusPolicy(Qt::StrongFocus);
+    zoneAccueil_->setToolTip(
+        QStringLiteral("Entrée : Entrée ou Alt+E — À propos : Alt+A — Quitter : Alt+Q"));
+    zoneAccueil_->installEventFilter(this);
 
     classeur_ = new QWidget(this);
     classeur_->resize(largeurClasseur, hauteurClasseur);
@@ -637,6 +662,16 @@ void TFenetrePrincipale::construire() {
     liaisons_.push_back({&c.PageControle, barre_});
     resizeEvent(nullptr);
 
+    // Ctrl+Tab et Ctrl+Maj+Tab passent à l'onglet suivant ou précédent.
+    const auto raccourci = [this](QKeySequence touches, int sens) {
+        auto* r = new QShortcut(touches, this);
+        r->setContext(Qt::WindowShortcut);
+        connect(r, &QShortcut::activated, this, [this, sens] { changerOnglet(sens); });
+    };
+    raccourci(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    raccourci(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    raccourci(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
+
     suiviFocus_ =
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* maintenant) {
             if (enSynchronisation_ || maintenant == nullptr) {
@@ -661,21 +696,34 @@ void TFenetrePrincipale::demarrer() {
 
     // Images du produit, tracées à la densité de l'écran.
     const double rapport = screen() != nullptr ? screen()->devicePixelRatio() : 1.0;
+    // Chaque image désignée par l'enregistrement prend sa taille en pixels logiques.
+    const auto poser = [this](TimageFenetre& image, QImage dessin) {
+        images_.push_back(std::make_unique<QImage>(std::move(dessin)));
+        image.image = images_.back().get();
+        const QSizeF taille = images_.back()->deviceIndependentSize();
+        image.largeur = static_cast<int>(taille.width());
+        image.hauteur = static_cast<int>(taille.height());
+    };
     const std::pair<TimageFenetre*, TimageVerdict> verdicts[] = {
         {&c.ImageExacte, TimageVerdict::Exacte},
         {&c.ImageFausse, TimageVerdict::Fausse},
         {&c.ImageIncorrecte, TimageVerdict::Incorrecte},
         {&c.ImageSolution, TimageVerdict::Solution}};
     for (const auto& [image, verdict] : verdicts) {
-        images_.push_back(std::make_unique<QImage>(imageVerdict(verdict, rapport)));
-        image->image = images_.back().get();
-        image->largeur = coteVerdict;
-        image->hauteur = coteVerdict;
+        poser(*image, imageVerdict(verdict, rapport));
     }
-    images_.push_back(std::make_unique<QImage>(imageCalculatrice(rapport)));
-    c.ImageCalculatrice.image = images_.back().get();
-    c.ImageCalculatrice.largeur = largeurCalculatrice;
-    c.ImageCalculatrice.hauteur = hauteurCalculatrice;
+    const std::pair<TimageFenetre*, TimageAccueil> imagesAccueil[] = {
+        {&c.fondAccueil, TimageAccueil::Fond},
+        {&c.AproposActif, TimageAccueil::AproposActif},
+        {&c.AproposNonActif, TimageAccueil::AproposNonActif},
+        {&c.QuitterActif, TimageAccueil::QuitterActif},
+        {&c.QuitterNonActif, TimageAccueil::QuitterNonActif},
+        {&c.EntreeActif, TimageAccueil::EntreeActif},
+        {&c.EntreeNonActif, TimageAccueil::EntreeNonActif}};
+    for (const auto& [image, genre] : imagesAccueil) {
+        poser(*image, imageAccueil(genre, rapport));
+    }
+    poser(c.ImageCalculatrice, imageCalculatrice(rapport));
 
     // Dossier du programme et son d'erreur : un fichier absent laisse le nom vide.
     d_.dossierProgramme = (QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString();
@@ -697,9 +745,11 @@ void TFenetrePrincipale::demarrer() {
     ecrire(*d_.zoneTexteImagiciel, "$gChoisir un imagiciel dans le sommaire.", 33, 8);
     c.LabelTitreExercice.texte.clear();
     c.LabelTitreImagiciel.texte.clear();
+    preparerAccueil(d_);
+    plateforme_->demarrerMinuterie(*d_.TimerAnimationAccueil);
     synchroniser();
     // Le pointeur se pose sur le bouton « Entrée » de l'accueil, qui a aussi le focus.
-    boutonEntree_->setFocus(Qt::OtherFocusReason);
+    zoneAccueil_->setFocus(Qt::OtherFocusReason);
     QCursor::setPos(400, 545);
 }
 
@@ -804,6 +854,9 @@ void TFenetrePrincipale::router(TmembreZone zone, int x, int y, int action) {
         break;
     case Tsouris::NoterEtSuivre:
         noter();
+        if (infoAffichee()) {
+            fermerInfo();
+        }
         if (d_.cibleLien != 0) {
             suivreLien(d_);
         }
@@ -816,7 +869,9 @@ void TFenetrePrincipale::router(TmembreZone zone, int x, int y, int action) {
         return; // un survol ne change aucun état à recopier
     case Tsouris::AppuiEnonce:
         noter();
-        if (d_.cibleLien != 0) {
+        if (infoAffichee()) {
+            fermerInfo();
+        } else if (d_.cibleLien != 0) {
             suivreLien(d_);
         } else if (questionOuverte) {
             basculerCase(d_);
@@ -923,11 +978,34 @@ bool TFenetrePrincipale::toucheFigureZone(TmembreZone zone, int touche) {
 void TFenetrePrincipale::ticMinuterie(Tminuterie& minuterie) {
     if (&minuterie == d_.Timer) {
         TimerTimer(d_);
+    } else if (&minuterie == d_.TimerAnimationAccueil) {
+        // L'accueil se repeint tant qu'il est montré ; rien d'autre n'a changé.
+        if (accueil_->isVisible()) {
+            accueil_->update();
+        }
+        return;
     }
     synchroniser();
 }
 
 bool TFenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {
+    if (evenement->type() == QEvent::KeyPress && objet == zoneAccueil_) {
+        const auto* touche = static_cast<QKeyEvent*>(evenement);
+        const bool alt = touche->modifiers() & Qt::AltModifier;
+        if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter ||
+            (alt && touche->key() == Qt::Key_E)) {
+            appuyerBoutonAccueil(static_cast<int>(TboutonAccueil::Entree));
+            return true;
+        }
+        if (alt && touche->key() == Qt::Key_A) {
+            appuyerBoutonAccueil(static_cast<int>(TboutonAccueil::APropos));
+            return true;
+        }
+        if (alt && touche->key() == Qt::Key_Q) {
+            appuyerBoutonAccueil(static_cast<int>(TboutonAccueil::Quitter));
+            return true;
+        }
+    }
     if (evenement->type() == QEvent::KeyPress) {
         const int touche = static_cast<QKeyEvent*>(evenement)->key();
         for (std::size_t i = 0; i < champs_.size(); ++i) {
@@ -945,13 +1023,111 @@ bool TFenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {
 void TFenetrePrincipale::montrerAccueil() {
     controles_->PageControle.visible = false;
     synchroniser();
-    boutonEntree_->setFocus(Qt::OtherFocusReason);
+    zoneAccueil_->setFocus(Qt::OtherFocusReason);
 }
 
 void TFenetrePrincipale::entrer() {
+    effacerSurvolsAccueil(d_);
+    zoneAccueil_->setCursor(Qt::ArrowCursor);
     controles_->PageControle.visible = true;
     synchroniser();
     barre_->setFocus(Qt::OtherFocusReason);
+}
+
+void TFenetrePrincipale::sourisAccueil(int x, int y, int action) {
+    if (controles_->PageControle.visible) {
+        return;
+    }
+    if (action == 3) {
+        const TsurvolAccueil survol = survolerAccueil(d_, x, y);
+        if (survol != TsurvolAccueil::Aucun) {
+            zoneAccueil_->setCursor(survol == TsurvolAccueil::Main ? Qt::PointingHandCursor
+                                                                   : Qt::ArrowCursor);
+            zoneAccueil_->update();
+        }
+    } else if (action == 1) {
+        if (infoAffichee()) {
+            fermerInfo();
+            return;
+        }
+        appuyerBoutonAccueil(static_cast<int>(boutonAccueilSous(x, y)));
+    }
+}
+
+void TFenetrePrincipale::appuyerBoutonAccueil(int bouton) {
+    switch (static_cast<TboutonAccueil>(bouton)) {
+    case TboutonAccueil::APropos:
+        if (const auto& ouvrir = renvoisContenu().ouvrirInfo) {
+            ouvrir(d_, identifiant::aPropos);
+        }
+        break;
+    case TboutonAccueil::Quitter:
+        close();
+        break;
+    case TboutonAccueil::Entree:
+        entrer();
+        break;
+    case TboutonAccueil::Aucun:
+        break;
+    }
+}
+
+void TFenetrePrincipale::montrerInfo(int identifiant) {
+    const QPoint pointeur = positionPointeur();
+    const QRect bureau = rectangleBureau();
+    TplaceInfo place;
+    if (identifiant == identifiant::bilan) {
+        const QPoint coin = classeur_->mapToGlobal(QPoint(0, 0));
+        place = placerBilan({coin.x(), coin.y(), classeur_->width(), classeur_->height()},
+                            d_.largeurInfo);
+    } else {
+        place = placerInfo(pointeur.x(), pointeur.y(), d_.largeurInfo, d_.hauteurInfo,
+                           {bureau.x(), bureau.y(), bureau.width(), bureau.height()});
+    }
+    if (info_ == nullptr) {
+        info_ = std::make_unique<TInfoObj>(d_, [this] {
+            // Le message de fermeture est traité une fois l'événement de la fenêtre fini.
+            QMetaObject::invokeMethod(
+                this, [this] { fermerInfoDemandee(); }, Qt::QueuedConnection);
+        });
+    }
+    info_->montrer(identifiant, pointeur.x(), pointeur.y(), bureau, place);
+    infoOuverte = true;
+    fermetureInfo_ = -1;
+}
+
+void TFenetrePrincipale::fermerInfoDemandee() {
+    if (info_ == nullptr) {
+        return;
+    }
+    fermerInfo();
+    fermetureInfo_ = QDateTime::currentMSecsSinceEpoch();
+    activateWindow();
+}
+
+bool TFenetrePrincipale::infoAffichee() const {
+    // L'appui sur la fenêtre principale lui ôte d'abord le focus : la fermeture qu'il a
+    // causée compte encore comme une fenêtre ouverte pendant cet appui.
+    return infoOuverte ||
+           (fermetureInfo_ >= 0 && QDateTime::currentMSecsSinceEpoch() - fermetureInfo_ < 250);
+}
+
+void TFenetrePrincipale::changerOnglet(int sens) {
+    if (!controles_->PageControle.visible) {
+        return;
+    }
+    const Tcontrole* feuilles[] = {&controles_->PageMenu, &controles_->PageCours,
+                                   &controles_->PageExercice, &controles_->PageImagiciel, nullptr};
+    int onglet = static_cast<int>(controles_->PageControle.pageActive);
+    for (int essai = 0; essai < TbarreOnglets::nombreOnglets; ++essai) {
+        onglet = (onglet + sens + TbarreOnglets::nombreOnglets) % TbarreOnglets::nombreOnglets;
+        if (feuilles[onglet] == nullptr || feuilles[onglet]->actif) {
+            break;
+        }
+    }
+    controles_->PageControle.pageActive = static_cast<Onglet>(onglet);
+    colorer(this, grisFenetre);
+    synchroniser();
 }
 
 void TFenetrePrincipale::closeEvent(QCloseEvent* evenement) {
@@ -960,6 +1136,7 @@ void TFenetrePrincipale::closeEvent(QCloseEvent* evenement) {
         montrerAccueil();
         return;
     }
+    fermerInfo();
     libererZones();
     evenement->accept();
 }

@@ -13,12 +13,13 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QLabel;
+class TInfoObj;
 class QLineEdit;
-class QPushButton;
 class QScrollArea;
 class QStackedWidget;
 class QStatusBar;
@@ -53,8 +54,15 @@ public:
     // puis l'état est recopié.
     void ticMinuterie(Tminuterie& minuterie);
 
-    // L'accueil provisoire est-il montré (plutôt que le classeur) ?
+    // L'accueil est-il montré (plutôt que le classeur) ?
     bool accueilMontre() const;
+
+    // Position du pointeur à l'écran et rectangle du bureau lus à l'ouverture de la
+    // fenêtre d'information (par défaut ceux de Qt ; les tests les fixent).
+    std::function<QPoint()> positionPointeur;
+    std::function<QRect()> rectangleBureau;
+    // La fenêtre d'information montrée, nulle sinon.
+    TInfoObj* fenetreInfo() const { return info_.get(); }
 
     // Accès pour les tests et l'outil de capture.
     TarbreWidget* arbreExercices() const { return arbreExercice_; }
@@ -65,7 +73,8 @@ public:
     TbarreOnglets* barreOnglets() const { return barre_; }
     QStackedWidget* feuilles() const { return pile_; }
     QLineEdit* champ(int k) const;
-    QPushButton* boutonEntree() const { return boutonEntree_; }
+    // La zone de l'accueil (elle porte les trois boutons dessinés et le focus au clavier).
+    TwidgetZone* zoneAccueil() const { return zoneAccueil_; }
     TboutonImage* boutonQuitterSommaire() const { return quitterSommaire_; }
     TboutonImage* boutonBilan() const { return bilan_; }
     // Le bouton de la feuille des exercices lié à cet objet d'état du noyau.
@@ -103,6 +112,14 @@ private:
     void router(TmembreZone zone, int x, int y, int action);
     void montrerAccueil();
     void entrer();
+    void sourisAccueil(int x, int y, int action);
+    void appuyerBoutonAccueil(int bouton);
+    void montrerInfo(int identifiant);
+    void fermerInfoDemandee();
+    // Une fenêtre d'information est ouverte, ou vient d'être fermée par la perte du focus
+    // que l'appui en cours a causée.
+    bool infoAffichee() const;
+    void changerOnglet(int sens);
     void choisirFeuille(int onglet, int index);
     void touchesChamp(int k, int touche);
     // Le clavier d'une zone de figure : tabulation, flèches, Entrée (la correction d'un
@@ -131,7 +148,9 @@ private:
 
     QWidget* fond_ = nullptr;
     QWidget* accueil_ = nullptr;
-    QPushButton* boutonEntree_ = nullptr;
+    TwidgetZone* zoneAccueil_ = nullptr;
+    std::unique_ptr<TInfoObj> info_;
+    qint64 fermetureInfo_ = -1;
     QWidget* classeur_ = nullptr;
     TbarreOnglets* barre_ = nullptr;
     QStackedWidget* pile_ = nullptr;

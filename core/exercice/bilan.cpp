@@ -2,6 +2,14 @@
 
 #include "core/donneescommunes.h"
 
+std::string ligneScore() {
+    return "                        Score\u00A0: ";
+}
+
+std::string ligneScore(int serie, int possibles) {
+    return ligneScore() + std::to_string(serie) + " / " + std::to_string(possibles);
+}
+
 int pourcentageReussite(int obtenus, int possibles) {
     if (possibles <= 0 || obtenus < 0) {
         return 0;
@@ -18,18 +26,18 @@ int pourcentageReussite(int obtenus, int possibles) {
 
 std::vector<TligneBilan> lignesBilan(const TdonneesCommunes& d) {
     std::vector<TligneBilan> lignes{
-        {0, 1.83, "$g$H$bBilan"},
-        {4, 3, "$nNombre d'exercices abordés : " + std::to_string(d.exercicesAbordes)},
-        {4, 4, "$nNombre d'exercices traités : " + std::to_string(d.exercicesTraites)},
-        {4, 5, "$nNombre de solutions demandées : " + std::to_string(d.solutionsDemandees)},
+        {4, 1.83, "$g$H$bBilan"},
+        {4, 3, "$nNombre d'exercices abordés\u00A0: " + std::to_string(d.exercicesAbordes)},
+        {4, 4, "$nNombre d'exercices traités\u00A0: " + std::to_string(d.exercicesTraites)},
+        {4, 5, "$nNombre de solutions demandées\u00A0: " + std::to_string(d.solutionsDemandees)},
         {4, 7,
-         "$nNombre de points obtenus : " + std::to_string(d.pointsObtenus) + " / " +
+         "$nNombre de points obtenus\u00A0: " + std::to_string(d.pointsObtenus) + " / " +
              std::to_string(d.pointsPossibles)},
     };
     if (d.pointsPossibles > 0) {
         lignes.push_back(
             {4, 8,
-             "$nPourcentage de réussite : " +
+             "$nPourcentage de réussite\u00A0: " +
                  std::to_string(pourcentageReussite(d.pointsObtenus, d.pointsPossibles)) + " %"});
     }
     return lignes;

@@ -15,6 +15,11 @@ struct TligneBilan {
     std::string texte;
 };
 
+// La ligne de la barre de score : 24 espaces, « Score : », puis les points de la série
+// et les points possibles (« 3 / 4 ») quand une question de la série est finie.
+std::string ligneScore();
+std::string ligneScore(int serie, int possibles);
+
 // 100 × obtenus / possibles arrondi à l'entier le plus proche, les moitiés vers l'entier
 // pair ; 0 quand rien n'est possible.
 int pourcentageReussite(int obtenus, int possibles);

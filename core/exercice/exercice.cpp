@@ -9,6 +9,7 @@
 #include "core/controles/libelle.h"
 #include "core/controles/minuterie.h"
 #include "core/donneescommunes.h"
+#include "core/exercice/bilan.h"
 #include "core/exercice/champsreponse.h"
 #include "core/exercice/repartition.h"
 #include "core/identifiants.h"
@@ -19,8 +20,6 @@
 #include <string>
 
 namespace {
-
-constexpr const char* ligneScore = "                        Score:";
 
 void cacher(Tbouton* bouton) {
     if (bouton != nullptr) {
@@ -88,7 +87,7 @@ void lancerExercice(TdonneesCommunes& d, int index) {
     if (d.exerciceEnCours &&
         (d.plateforme == nullptr ||
          !d.plateforme->demanderOuiNon("Confirmation", "Voulez-vous vraiment abandonner\r\n"
-                                                       "l'exercice en cours?"))) {
+                                                       "l'exercice en cours\u00A0?"))) {
         return;
     }
     if (d.PageExercice != nullptr) {
@@ -120,7 +119,7 @@ void poserQuestion(TdonneesCommunes& d, bool suite) {
         d.numeroQuestion = 1;
         d.nombreQuestions = 1;
         if (d.ZoneScoreExercice != nullptr) {
-            d.ZoneScoreExercice->texte = ligneScore;
+            d.ZoneScoreExercice->texte = ligneScore();
         }
         d.exerciceEnCours = true;
         cacher(d.BoutonSommaire);

@@ -9,6 +9,7 @@
 #include "core/controles/classeur.h"
 #include "core/controles/minuterie.h"
 #include "core/donneescommunes.h"
+#include "core/exercice/bilan.h"
 #include "core/exercice/enonce.h"
 #include "core/exercice/exercice.h"
 #include "core/exercice/repartition.h"
@@ -362,9 +363,7 @@ void terminerQuestion(TdonneesCommunes& d) {
     d.pointsObtenus += d.points;
     d.pointsPossibles += d.bareme;
     if (d.ZoneScoreExercice != nullptr) {
-        d.ZoneScoreExercice->texte =
-            "                        Score: " + std::to_string(d.scoreSerie) + " / " +
-            std::to_string(d.scoreSerieMax);
+        d.ZoneScoreExercice->texte = ligneScore(d.scoreSerie, d.scoreSerieMax);
     }
     montrer(d.BoutonCorrection, false);
     montrer(d.BoutonReessayer, false);

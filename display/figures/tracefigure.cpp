@@ -91,7 +91,7 @@ bool couperAuCadre(const TzoneAffichage& zone, QPointF& a, QPointF& b) {
 
 void appliquerCrayon(QPainter& peintre, Tcouleur couleur, int style, int largeur) {
     QPen crayon(enQColor(couleur));
-    crayon.setWidth(largeur <= 1 ? 0 : largeur);
+    crayon.setWidthF(largeur <= 1 ? Tcanevas::largeurTraitFin(peintre) : largeur);
     crayon.setStyle(style == 2 ? Qt::DashLine : style == 3 ? Qt::DotLine : Qt::SolidLine);
     crayon.setCapStyle(Qt::FlatCap);
     peintre.setPen(crayon);

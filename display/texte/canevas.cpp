@@ -220,16 +220,33 @@ void Tcanevas::pinceauVide() {
     pinceauVide_ = true;
 }
 
+double Tcanevas::rapportPixels(const QPainter& peintre) {
+    // Une surface de densité 2 (écran HiDPI) ou un peintre mis à l'échelle (image double
+    // d'une page de cours) agrandissent tous deux le pixel logique.
+    const QPaintDevice* surface = peintre.device();
+    const double densite = surface != nullptr ? surface->devicePixelRatioF() : 1.0;
+    return std::max(densite, std::abs(peintre.worldTransform().m11()) * densite);
+}
+
+double Tcanevas::rapportPixels() const {
+    return rapportPixels(peintre_);
+}
+
+double Tcanevas::largeurTraitFin(const QPainter& peintre) {
+    return rapportPixels(peintre) > 1.01 ? 1.0 : 0.0;
+}
+
+bool Tcanevas::traitFinAgrandi() const {
+    return largeurCrayon_ == 1 && rapportPixels() > 1.01;
+}
+
 void Tcanevas::appliquerCrayon() {
     if (styleCrayon_ == Qt::NoPen) {
         peintre_.setPen(Qt::NoPen);
         return;
     }
     QPen crayon(enQColor(couleurCrayon_));
-    // Un trait d'un pixel reste d'un pixel d'écran à la densité 1 (crayon cosmétique) ; sur
-    // une surface agrandie (écran de densité 2), il s'épaissit avec elle.
-    const bool agrandi = peintre_.deviceTransform().m11() > 1.01;
-    crayon.setWidth(largeurCrayon_ == 1 && !agrandi ? 0 : largeurCrayon_);
+    crayon.setWidthF(largeurCrayon_ == 1 ? largeurTraitFin(peintre_) : largeurCrayon_);
     crayon.setStyle(styleCrayon_);
     crayon.setCapStyle(Qt::FlatCap);
     crayon.setJoinStyle(Qt::MiterJoin);
@@ -264,6 +281,21 @@ void Tcanevas::ligne(int x1, int y1, int x2, int y2) {
             enQColor(couleurCrayon_));
         return;
     }
+    if (traitFinAgrandi()) {
+        // Du centre du premier pixel au centre du dernier allumé, bouts carrés : le trait
+        // couvre exactement les pixels logiques du tracé pixel par pixel, plein à l'écran.
+        const double fx = x1 + std::floor(static_cast<double>(dx) * (n - 1) / n + 0.5);
+        const double fy = y1 + std::floor(static_cast<double>(dy) * (n - 1) / n + 0.5);
+        QPen crayon = peintre_.pen();
+        crayon.setCapStyle(Qt::SquareCap);
+        peintre_.setPen(crayon);
+        if (fx == x1 && fy == y1) {
+            peintre_.fillRect(QRectF(x1, y1, 1, 1), crayon.color());
+        } else {
+            peintre_.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(fx + 0.5, fy + 0.5));
+        }
+        return;
+    }
     // Pixel par pixel du premier point inclus au dernier exclu, quel que soit le sens : Qt
     // réordonne les extrémités d'une ligne et n'exclurait pas toujours la même.
     QVarLengthArray<QPoint, 64> pixels;
@@ -294,7 +326,7 @@ void Tcanevas::rectangle(int gauche, int haut, int droite, int bas) {
     noter(gauche, haut, droite, bas);
     appliquerCrayon();
     peintre_.setBrush(Qt::NoBrush);
-    peintre_.drawRect(QRect(gauche, haut, droite - gauche - 1, bas - haut - 1));
+    peintre_.drawRect(cadreTrait(gauche, haut, droite, bas));
 }
 
 void Tcanevas::rectangleArrondi(int gauche, int haut, int droite, int bas, int coin) {
@@ -304,8 +336,7 @@ void Tcanevas::rectangleArrondi(int gauche, int haut, int droite, int bas, int c
     appliquerCrayon();
     noter(gauche, haut, droite, bas);
     peintre_.setBrush(enQBrush(pinceauVide_, couleurPinceau_));
-    peintre_.drawRoundedRect(QRectF(gauche, haut, droite - gauche - 1, bas - haut - 1), coin / 2.0,
-                             coin / 2.0);
+    peintre_.drawRoundedRect(cadreTrait(gauche, haut, droite, bas), coin / 2.0, coin / 2.0);
     peintre_.setBrush(Qt::NoBrush);
 }
 
@@ -316,8 +347,15 @@ void Tcanevas::ellipse(int gauche, int haut, int droite, int bas) {
     appliquerCrayon();
     noter(gauche, haut, droite, bas);
     peintre_.setBrush(enQBrush(pinceauVide_, couleurPinceau_));
-    peintre_.drawEllipse(QRect(gauche, haut, droite - gauche - 1, bas - haut - 1));
+    peintre_.drawEllipse(cadreTrait(gauche, haut, droite, bas));
     peintre_.setBrush(Qt::NoBrush);
+}
+
+QRectF Tcanevas::cadreTrait(int gauche, int haut, int droite, int bas) const {
+    // Le trait fin agrandi est centré sur le milieu des pixels de bord, comme le crayon
+    // cosmétique l'est à 100 %.
+    const double decalage = traitFinAgrandi() ? 0.5 : 0.0;
+    return QRectF(gauche + decalage, haut + decalage, droite - gauche - 1, bas - haut - 1);
 }
 
 void Tcanevas::remplir(int gauche, int haut, int droite, int bas, Tcouleur couleur) {

@@ -18,6 +18,7 @@
 class QPainter;
 class QPoint;
 class QRect;
+class QRectF;
 class QString;
 struct PoliceMesuree;
 
@@ -75,9 +76,22 @@ public:
     // Taille en pixels d'une police de tant de points à 96 points par pouce.
     static int pixelsDePoints(int points);
 
+    // Rapport entre pixels de l'écran et pixels logiques de la surface (2 à 200 %), mise à
+    // l'échelle du peintre comprise.
+    double rapportPixels() const;
+    static double rapportPixels(const QPainter& peintre);
+    // Largeur du crayon d'un trait fin sur la surface du peintre : 0 (cosmétique, un pixel)
+    // à 100 %, un pixel logique au-delà — un crayon cosmétique n'allumerait qu'un pixel de
+    // l'écran sur deux le long d'un trait tracé pixel par pixel.
+    static double largeurTraitFin(const QPainter& peintre);
+
 private:
     PoliceMesuree& preparerPolice();
     void appliquerCrayon();
+    // Vrai pour un crayon d'un pixel sur une surface agrandie.
+    bool traitFinAgrandi() const;
+    // Rectangle que suit le crayon pour border les pixels g..d−1 × h..b−1.
+    QRectF cadreTrait(int gauche, int haut, int droite, int bas) const;
     void noter(int gauche, int haut, int droite, int bas);
 
     QPainter& peintre_;

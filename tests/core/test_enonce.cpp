@@ -253,11 +253,11 @@ TEST(Bilan, Lignes) {
     const auto lignes = lignesBilan(d);
     ASSERT_EQ(lignes.size(), 6u);
     EXPECT_EQ(lignes[0].texte, "$g$H$bBilan");
-    EXPECT_EQ(lignes[1].texte, "$nNombre d'exercices abordés : 3");
-    EXPECT_EQ(lignes[2].texte, "$nNombre d'exercices traités : 2");
-    EXPECT_EQ(lignes[3].texte, "$nNombre de solutions demandées : 1");
-    EXPECT_EQ(lignes[4].texte, "$nNombre de points obtenus : 2 / 3");
-    EXPECT_EQ(lignes[5].texte, "$nPourcentage de réussite : 67 %");
+    EXPECT_EQ(lignes[1].texte, "$nNombre d'exercices abordés\u00A0: 3");
+    EXPECT_EQ(lignes[2].texte, "$nNombre d'exercices traités\u00A0: 2");
+    EXPECT_EQ(lignes[3].texte, "$nNombre de solutions demandées\u00A0: 1");
+    EXPECT_EQ(lignes[4].texte, "$nNombre de points obtenus\u00A0: 2 / 3");
+    EXPECT_EQ(lignes[5].texte, "$nPourcentage de réussite\u00A0: 67 %");
     EXPECT_DOUBLE_EQ(lignes[5].ligne, 8);
     EXPECT_DOUBLE_EQ(lignes[5].colonne, 4);
 }

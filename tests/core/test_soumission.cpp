@@ -45,7 +45,7 @@ TEST_P(PointsParEssai, UnChamp) {
     EXPECT_EQ(d.scoreSerie, cas.points);
     EXPECT_EQ(d.pointsPossibles, d.bareme);
     EXPECT_EQ(controles.ZoneScoreExercice.texte,
-              "                        Score: " + std::to_string(cas.points) + " / " +
+              "                        Score\u00A0: " + std::to_string(cas.points) + " / " +
                   std::to_string(d.bareme));
 }
 
@@ -298,7 +298,7 @@ TEST_F(Soumission, SerieAvecDelaiDUnBattement) {
     lancerExercice(d, uniteessai::serieUnChamp);
     EXPECT_EQ(controles.LabelTitreExercice.texte, std::string(18, ' ') + "Un champ (1/3)");
     EXPECT_EQ(controles.LabelChapitreExercice.texte, "1. Calcul littéral - Identités remarquables");
-    EXPECT_EQ(controles.ZoneScoreExercice.texte, "                        Score:");
+    EXPECT_EQ(controles.ZoneScoreExercice.texte, "                        Score\u00A0: ");
     EXPECT_TRUE(controles.Edit1.focus);
     EXPECT_EQ(d.PageControle->pageActive, Onglet::Exercices);
 
@@ -328,7 +328,7 @@ TEST_F(Soumission, SerieAvecDelaiDUnBattement) {
     EXPECT_EQ(d.exercicesTraites, 1);
     EXPECT_EQ(d.scoreSerie, 3);
     EXPECT_EQ(d.scoreSerieMax, 3);
-    EXPECT_EQ(controles.ZoneScoreExercice.texte, "                        Score: 3 / 3");
+    EXPECT_EQ(controles.ZoneScoreExercice.texte, "                        Score\u00A0: 3 / 3");
 
     BoutonSommaireClick(d);
     EXPECT_EQ(d.PageControle->pageActive, Onglet::Exercices) << "encore dans le battement";
@@ -348,7 +348,7 @@ TEST_F(Soumission, AbandonDUneSerieDemandeConfirmation) {
     lancerExercice(d, uniteessai::bareme3);
     ASSERT_EQ(plateforme.nombre(Appel::Question), 1);
     EXPECT_EQ(plateforme.journal.back().detail,
-              "Confirmation|Voulez-vous vraiment abandonner\r\nl'exercice en cours?");
+              "Confirmation|Voulez-vous vraiment abandonner\r\nl'exercice en cours\u00A0?");
     EXPECT_EQ(d.numeroExercice, uniteessai::serieUnChamp) << "Non : rien ne change";
     lancerExercice(d, uniteessai::bareme3);
     EXPECT_EQ(d.numeroExercice, uniteessai::bareme3);

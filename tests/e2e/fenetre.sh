@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Bout en bout : le vrai calvane sous Xvfb. La fenêtre montrée fait 800 × 600 ; après
-# « Entrée », un clic sur l'onglet « Exercices » montre sa feuille ; une capture d'écran
-# vérifie les couleurs des onglets et des barres.
+# Bout en bout : le vrai calvane sous Xvfb. La fenêtre montrée fait 800 × 600 et s'ouvre sur
+# l'accueil ; après « Entrée », un clic sur l'onglet « Exercices » montre sa feuille ; une
+# capture d'écran vérifie les couleurs des onglets et des barres ; un exercice se lance par
+# l'arbre ; l'entrée « Arrondi » de l'index ouvre la fenêtre d'information, qu'un clic ferme ;
+# enfin « Quitter » sur l'accueil termine le programme.
 # Usage : fenetre.sh <chemin de calvane> [capture.png]
 set -euo pipefail
 
@@ -64,6 +66,17 @@ attendre_capture() { # x y couleur : capture jusqu'à voir la couleur (2 s au pl
     done
 }
 
+# L'accueil : son vert autour de l'image de fond, dessinée par le programme.
+attendre_capture $((X + 3)) $((Y + 595)) 65CD98
+verifier $((X + 3)) $((Y + 595)) 65CD98 "fond de l'accueil"
+vu=$(pixel $((X + 400)) $((Y + 300)))
+if [ "${vu^^}" = 65CD98 ]; then
+    echo "ÉCHEC image de l'accueil absente"
+    echec=1
+else
+    echo "ok image de l'accueil : #$vu"
+fi
+
 # Accueil, puis « Entrée » au centre bas de la fenêtre. Le programme y a déjà posé le
 # pointeur : on l'écarte d'abord, sans quoi « --sync » attendrait un mouvement qui ne vient
 # pas.
@@ -99,4 +112,36 @@ xdotool mousemove --sync $((X + 520)) $((Y + 114 + 6 * 17)) click --repeat 2 --d
 attendre_capture $((X + 730)) $((Y + 70)) 109102
 verifier $((X + 730)) $((Y + 70)) 109102 "onglet des exercices montré par le lancement"
 verifier $((X + 400)) $((Y + 15 + 40 + 341)) FFFFFF "bouton Correction"
+# L'index : l'en-tête « A » se déplie par son triangle, puis la feuille « Arrondi » (8e
+# ligne sous lui) est sélectionnée et choisie ; la fenêtre d'information s'ouvre à droite
+# du pointeur et en dessous (#E0FFE0), un clic sur elle la ferme.
+xdotool mousemove --sync $((X + 5 + 4 * 157 + 78)) $((Y + 15 + 15)) click 1
+attendre_capture $((X + 209)) $((Y + 70)) F7D323
+verifier $((X + 209)) $((Y + 70)) F7D323 "barre de l'index"
+xdotool mousemove --sync $((X + 412)) $((Y + 114)) click 1
+xdotool mousemove --sync $((X + 480)) $((Y + 114 + 8 * 17)) click 1
+sleep 0.2
+xdotool click 1
+attendre_capture $((X + 480 + 13)) $((Y + 250 + 21)) E0FFE0
+verifier $((X + 480 + 13)) $((Y + 250 + 21)) E0FFE0 "fenêtre d'information ouverte"
+xdotool mousemove --sync $((X + 600)) $((Y + 340)) click 1
+attendre_capture $((X + 480 + 13)) $((Y + 250 + 21)) FFFFFF
+verifier $((X + 480 + 13)) $((Y + 250 + 21)) FFFFFF "fenêtre d'information fermée"
+
+# Retour à l'accueil par le bouton de la barre, puis « Quitter » : le programme se termine.
+xdotool mousemove --sync $((X + 5 + 4 + 15)) $((Y + 15 + 40 + 15)) click 1
+attendre_capture $((X + 3)) $((Y + 595)) 65CD98
+verifier $((X + 3)) $((Y + 595)) 65CD98 "retour à l'accueil"
+xdotool mousemove --sync $((X + 740)) $((Y + 15 + 549)) click 1
+for _ in $(seq 40); do
+    kill -0 "$pid_calvane" 2>/dev/null || break
+    sleep 0.05
+done
+if kill -0 "$pid_calvane" 2>/dev/null; then
+    echo "ÉCHEC « Quitter » n'a pas terminé le programme"
+    echec=1
+else
+    echo "ok « Quitter » termine le programme"
+    pid_calvane=""
+fi
 exit $echec

@@ -1,3 +1,4 @@
+#include "tests/ui/bancfenetre.h"
 #include "ui/fenetreprincipale.h"
 
 #include "core/controles/arbre.h"
@@ -35,75 +36,6 @@
 
 namespace {
 
-// L'unité d'essai du noyau pose les questions du chapitre 1 (code 2) et juge par son
-// correcteur scripté ; la fenêtre est montrée et l'élève est déjà entré dans les onglets.
-class Fenetre : public testing::Test {
-protected:
-    void SetUp() override {
-        uniteessai::inscrire();
-        fenetre = std::make_unique<TFenetrePrincipale>(d, &plateforme);
-        fenetre->show();
-        fenetre->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
-        QTest::mouseClick(fenetre->boutonEntree(), Qt::LeftButton);
-    }
-
-    void TearDown() override {
-        fenetre.reset();
-        uniteessai::desinscrire();
-        renvoisContenu() = TrenvoisContenu{};
-    }
-
-    // Clic au milieu de la ligne du nœud, après l'avoir rendu visible.
-    void cliquerNoeud(TarbreWidget* arbre, int index) {
-        QTreeWidgetItem* e = arbre->element(index);
-        for (QTreeWidgetItem* p = e->parent(); p != nullptr; p = p->parent()) {
-            p->setExpanded(true);
-        }
-        arbre->scrollToItem(e);
-        QTest::mouseClick(arbre->viewport(), Qt::LeftButton, {}, arbre->visualItemRect(e).center());
-    }
-
-    // Le sommaire, puis sélection et appui sur la feuille de l'exercice.
-    void lancer(int index) {
-        QTest::mouseClick(fenetre->barreOnglets(), Qt::LeftButton, {},
-                          fenetre->barreOnglets()->rectOnglet(0).center());
-        cliquerNoeud(fenetre->arbreExercices(), index);
-        cliquerNoeud(fenetre->arbreExercices(), index);
-    }
-
-    // Remplace le texte du champ k et appuie sur Entrée dans ce champ.
-    void repondre(int k, const char* texte) {
-        QLineEdit* champ = fenetre->champ(k);
-        champ->setFocus();
-        champ->selectAll();
-        QTest::keyClicks(champ, QString::fromUtf8(texte));
-        QTest::keyClick(champ, Qt::Key_Return);
-    }
-
-    // Le bouton Qt d'un bouton du noyau ; il doit être montré pour qu'on clique dessus.
-    bool montre(const Tbouton* etat) const { return fenetre->bouton(*etat)->isVisible(); }
-    void cliquer(const Tbouton* etat) {
-        ASSERT_TRUE(montre(etat));
-        QTest::mouseClick(fenetre->bouton(*etat), Qt::LeftButton);
-    }
-
-    TwidgetZone* widgetDe(const TzoneAffichage& zone) const {
-        for (TwidgetZone* w : fenetre->findChildren<TwidgetZone*>()) {
-            if (&w->boite == zone.boite) {
-                return w;
-            }
-        }
-        return nullptr;
-    }
-
-    int feuilleActive() const { return static_cast<int>(d.PageControle->pageActive); }
-
-    TdonneesCommunes d;
-    TplateformeScriptee plateforme;
-    std::unique_ptr<TFenetrePrincipale> fenetre;
-};
-
 TEST_F(Fenetre, DemarreSurLAccueilPuisEntreeMontreLeSommaire) {
     TdonneesCommunes autre;
     TplateformeScriptee p;
@@ -112,7 +44,7 @@ TEST_F(Fenetre, DemarreSurLAccueilPuisEntreeMontreLeSommaire) {
     EXPECT_TRUE(neuve.accueilMontre());
     EXPECT_EQ(neuve.size(), QSize(800, 600));
     EXPECT_EQ(neuve.windowTitle(), QStringLiteral("calvane 3e édition 2003"));
-    QTest::mouseClick(neuve.boutonEntree(), Qt::LeftButton);
+    QTest::mouseClick(neuve.zoneAccueil(), Qt::LeftButton, {}, centreEntree);
     EXPECT_FALSE(neuve.accueilMontre());
     EXPECT_EQ(neuve.feuilles()->currentIndex(), 0);
     EXPECT_EQ(autre.plateforme, &p);
@@ -124,7 +56,7 @@ TEST_F(Fenetre, AvecSaPlateformeQtLaFigureDeLEnonceSePlaceDansLaFenetre) {
     TdonneesCommunes autre;
     TFenetrePrincipale neuve(autre);
     neuve.show();
-    QTest::mouseClick(neuve.boutonEntree(), Qt::LeftButton);
+    QTest::mouseClick(neuve.zoneAccueil(), Qt::LeftButton, {}, centreEntree);
     autre.PageControle->pageActive = Onglet::Exercices;
     placerFigureEnonceCarree(autre);
     neuve.synchroniser();
@@ -147,8 +79,8 @@ TEST_F(Fenetre, AuClavierEntreeQuitteLAccueilEtTabParcourtLesArbres) {
     neuve.show();
     neuve.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&neuve));
-    ASSERT_TRUE(neuve.boutonEntree()->hasFocus()) << "le focus attend sur « Entrée »";
-    QTest::keyClick(neuve.boutonEntree(), Qt::Key_Return);
+    ASSERT_TRUE(neuve.zoneAccueil()->hasFocus()) << "le focus attend sur « Entrée »";
+    QTest::keyClick(neuve.zoneAccueil(), Qt::Key_Return);
     EXPECT_FALSE(neuve.accueilMontre());
     std::vector<QWidget*> vus;
     for (int i = 0; i < 12; ++i) {
@@ -275,7 +207,8 @@ TEST_F(Fenetre, EntreeDansUnChampSoumetLaReponseEtTermineLaQuestion) {
     EXPECT_TRUE(fenetre->bouton(*d.BoutonSommaire)->hasFocus());
     EXPECT_FALSE(d.exerciceEnCours);
     EXPECT_EQ(d.exercicesTraites, 1);
-    EXPECT_EQ(plateforme.nombre(TplateformeScriptee::Appel::DemarrerMinuterie), 1);
+    // L'animation de l'accueil au démarrage, puis Timer à la fin de la question.
+    EXPECT_EQ(plateforme.nombre(TplateformeScriptee::Appel::DemarrerMinuterie), 2);
 }
 
 TEST_F(Fenetre, UnChampVideEstRefuseSansJugement) {
@@ -371,7 +304,7 @@ TEST_F(Fenetre, QuitterUneSerieInacheveeDemandeConfirmation) {
             return appel.genre == TplateformeScriptee::Appel::Question;
         });
     EXPECT_EQ(question->detail,
-              "Confirmation|Voulez-vous vraiment abandonner\r\nl'exercice en cours?");
+              "Confirmation|Voulez-vous vraiment abandonner\r\nl'exercice en cours\u00A0?");
     EXPECT_EQ(d.numeroExercice, uniteessai::serieUnChamp) << "Non : la série continue";
     EXPECT_EQ(d.exercicesAbordes, 1);
 

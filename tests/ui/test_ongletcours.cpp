@@ -7,6 +7,7 @@
 #include "core/renvoiscontenu.h"
 #include "display/zones/boitepeinture.h"
 #include "display/zones/zoneaffichage.h"
+#include "tests/ui/bancfenetre.h"
 #include "ui/arbrewidget.h"
 #include "ui/boutonimage.h"
 #include "ui/fenetreprincipale.h"
@@ -30,7 +31,7 @@ protected:
         fenetre = std::make_unique<TFenetrePrincipale>(d, &plateforme);
         fenetre->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
-        QTest::mouseClick(fenetre->boutonEntree(), Qt::LeftButton);
+        QTest::mouseClick(fenetre->zoneAccueil(), Qt::LeftButton, {}, centreEntree);
         defilement = fenetre->feuilles()->widget(1)->findChild<QScrollArea*>();
         ASSERT_NE(defilement, nullptr);
     }

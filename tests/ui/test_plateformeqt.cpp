@@ -1,11 +1,24 @@
 #include "ui/plateformeqt.h"
+#include "ui/traductionqt.h"
 
 #include "core/controles/minuterie.h"
 #include "display/zones/boitepeinture.h"
 
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
+
+TEST(PlateformeQt, LaQuestionOuiNonParleFrancais) {
+    ASSERT_TRUE(installerTraductionQt()) << "traduction de Qt installée (qt6-translations-l10n)";
+    QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"), QStringLiteral("?"),
+                      QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(boite.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')),
+              QStringLiteral("Oui"));
+    EXPECT_EQ(boite.button(QMessageBox::No)->text().remove(QLatin1Char('&')),
+              QStringLiteral("Non"));
+}
 
 TEST(PlateformeQt, SonAbsentMuetEtSansErreur) {
     TplateformeQt p(nullptr);
